@@ -1,0 +1,130 @@
+#pragma once
+// The desktop the framework runs on: native top-level windows, input events, waiting without
+// spinning, message boxes, the shell, the clipboard, cursors, screen metrics.
+// Two implementations: the SDL2 desktop (a real display) and the headless desktop (tests).
+// Everything above platform/ talks to this interface only.
+
+#include "platform/Raster.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Modifier bits of an input event (and of Desktop::ModifierState()).
+enum Modifier : uint32_t {
+    ModShift = 1,
+    ModCtrl = 2,
+    ModAlt = 4,
+};
+
+enum class MouseButton { None, Left, Right, Middle };
+
+enum class EventType {
+    None,
+    KeyDown,    // key: virtual-key code; text: the characters this keystroke makes (UTF-8), if any
+    KeyUp,      // key: virtual-key code
+    Text,       // text: characters that arrived without a key-down (input methods, pastes)
+    MouseMove,  // x, y in client coordinates
+    MouseDown,  // x, y, button, clicks (2 for a double click)
+    MouseUp,    // x, y, button
+    MouseWheel, // x, y, wheel (positive: away from the user)
+    MouseLeave, // the pointer left the window
+    Close,      // the user asks the window to close (close box, window manager, Alt+F4)
+    Expose,     // the window's contents were lost and must be presented again
+    FocusIn,    // the window became the active window
+    FocusOut,   // the window lost activation
+};
+
+struct Event {
+    EventType type = EventType::None;
+    uint64_t window = 0;      // id of the native window (NativeWindow::Id())
+    uint16_t key = 0;         // virtual-key code (Win32 numbering: VK_RETURN 13, 'A' 65, ...)
+    uint32_t modifiers = 0;   // Modifier bits at the time of the event
+    bool repeat = false;      // auto-repeated key-down
+    std::string text;         // UTF-8
+    int x = 0;
+    int y = 0;
+    MouseButton button = MouseButton::None;
+    int clicks = 1;
+    int wheel = 0;
+};
+
+enum class Cursor { Arrow, IBeam, Wait, Cross, SizeAll, SizeNS, SizeWE, Hand, No };
+
+enum class MessageBoxIcon { None, Error, Warning, Information, Question };
+
+struct WindowOptions {
+    std::string caption;        // UTF-8
+    int clientWidth = 0;
+    int clientHeight = 0;
+    bool resizable = false;
+    bool minimizeBox = false;
+    bool maximizeBox = false;
+    std::string appId;          // window class / app id, matches the desktop entry
+};
+
+class NativeWindow {
+public:
+    virtual ~NativeWindow() = default;
+    virtual uint64_t Id() const = 0;
+    virtual void SetCaption(const std::string& utf8) = 0;
+    virtual void SetIcon(const Raster& icon) = 0;  // alpha 0 = transparent
+    virtual void SetClientSize(int width, int height) = 0;
+    virtual void MoveTo(int left, int top) = 0;    // position of the client area on the screen
+    virtual Point Position() const = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual bool IsVisible() const = 0;
+    // Shows the raster as the window's client area (top-left aligned). The window keeps what
+    // it was given until the next call; the caller keeps ownership of the raster.
+    virtual void Present(const Raster& frame) = 0;
+    virtual void SetCursor(Cursor cursor) = 0;
+    virtual void SetEnabled(bool enabled) = 0;     // a disabled window gets no input
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    virtual std::unique_ptr<NativeWindow> CreateWindow(const WindowOptions& options) = 0;
+
+    // Takes the next input event without waiting; false when none is waiting.
+    virtual bool PollEvent(Event& event) = 0;
+    // Blocks until at least one event is waiting (no spinning, no timers).
+    virtual void WaitEvent() = 0;
+
+    // Modal message box; returns when the user has answered (always OK here).
+    virtual void ShowMessageBox(NativeWindow* owner, const std::string& caption,
+                                const std::string& text, MessageBoxIcon icon) = 0;
+    // Asks the shell to open a URL in the default browser; failures are silent.
+    virtual void OpenUrl(const std::string& url) = 0;
+
+    virtual std::string ClipboardText() = 0;
+    virtual void SetClipboardText(const std::string& utf8) = 0;
+
+    virtual int ScreenWidth() const = 0;
+    virtual int ScreenHeight() const = 0;
+    virtual int PixelsPerInch() const = 0;   // logical pixels per inch (96 on a standard desktop)
+    virtual uint32_t ModifierState() const = 0;
+    virtual Point MousePosition(const NativeWindow& window) const = 0; // client coordinates
+};
+
+// The process-wide desktop. Programs install the SDL desktop at start; tests install a
+// headless one. Installing replaces (and destroys) the previous desktop.
+Desktop& CurrentDesktop();
+void InstallDesktop(std::unique_ptr<Desktop> desktop);
+bool HasDesktop();
+
+// Virtual-key codes used across the framework (Win32 numbering).
+namespace vk {
+constexpr uint16_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18,
+                   Pause = 19, Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34,
+                   End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45,
+                   Delete = 46, F1 = 112, F4 = 115, F12 = 123, Apps = 93, OemComma = 188,
+                   OemMinus = 189, OemPeriod = 190, OemPlus = 187, Numpad0 = 96, Decimal = 110;
+}
+
+} // namespace platform
