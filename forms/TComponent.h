@@ -1,0 +1,92 @@
+#pragma once
+// Components: named objects with an owner that frees them. Naming binds the owner's published
+// field of the same name (this is how a window's Edit1 field comes to point at its edit box),
+// and a component going away is announced to the others of its owner.
+
+#include "forms/TPersistent.h"
+
+#include <string>
+#include <vector>
+
+enum TComponentStateFlag { csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor,
+                           csUpdating, csFixups, csFreeNotification, csInline, csDesignInstance };
+F2_ENUM_TYPE(TComponentStateFlag, "csLoading", "csReading", "csWriting", "csDestroying", "csDesigning",
+             "csAncestor", "csUpdating", "csFixups", "csFreeNotification", "csInline", "csDesignInstance");
+using TComponentState = TSet<TComponentStateFlag>;
+
+enum TOperation { opInsert, opRemove };
+
+class TComponent : public TPersistent {
+    F2_CLASS(TComponent, TPersistent)
+public:
+    explicit TComponent(TComponent* owner);
+    ~TComponent() override;
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    TComponent* Owner() const { return owner_; }
+    const std::string& Name() const { return name_; }
+    // Checks the name (EComponentError "''%s'' is not a valid component name",
+    // "A component named %s already exists") and binds the owner's field of that name.
+    void SetName(const std::string& name);
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+
+    int ComponentCount() const { return int(components_.size()); }
+    TComponent* Components(int index) const;   // EListError for a bad index
+    int ComponentIndex() const;                // position in the owner's list, -1 without owner
+    TComponent* FindComponent(const std::string& name) const;   // case-insensitive
+
+    TComponentState ComponentState() const { return state_; }
+    bool IsLoading() const { return state_.Contains(csLoading); }
+    bool IsDestroying() const { return state_.Contains(csDestroying); }
+    // The reader switches the loading and reading states while it works on a component.
+    void SetComponentStateFlag(TComponentStateFlag flag, bool on);
+
+    void InsertComponent(TComponent* component);
+    void RemoveComponent(TComponent* component);
+    // Frees the owned components, last first. Windows call this first in their destructors, so
+    // the components go while the window is still whole.
+    void DestroyComponents();
+    // Asks for a Notification(this-going-away) from component when it is destroyed.
+    void FreeNotification(TComponent* component);
+    void RemoveFreeNotification(TComponent* component);
+
+    // Parent relation used by the layout reader: a control's parent control, a series' chart.
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
+    // The owner for components read as children of this one (none: the reader's root).
+    virtual TComponent* GetChildOwner() { return nullptr; }
+    // After the whole layout has been read.
+    virtual void Loaded();
+    // A component that belongs to another one as a published part of it (read through it).
+    bool IsSubComponent() const { return subComponent_; }
+    void SetSubComponent(bool value) { subComponent_ = value; }
+
+    std::string GetNamePath() const override { return name_; }
+
+protected:
+    virtual void Notification(TComponent* component, TOperation operation);
+    virtual void ValidateRename(TComponent* component, const std::string& currentName,
+                                const std::string& newName);
+    // Sets csDestroying and tells the owned components.
+    void Destroying();
+
+private:
+    void BindOwnerField(bool bind);
+
+    TComponent* owner_ = nullptr;
+    std::string name_;
+    int tag_ = 0;
+    TComponentState state_;
+    bool subComponent_ = false;
+    std::vector<TComponent*> components_;
+    std::vector<TComponent*> freeNotifies_;
+};
+
+// Components that are unique process-wide by name (windows). The layout reader makes a root's
+// name unique among these.
+void RegisterGlobalComponent(TComponent* component);
+void UnregisterGlobalComponent(TComponent* component);
+TComponent* FindGlobalComponent(const std::string& name);
