@@ -38,6 +38,23 @@ enum class EventType {
     FocusOut,   // the window lost activation
 };
 
+// Keyboard, text and pointer events: what a disabled window must not receive.
+inline bool IsInputEvent(EventType type)
+{
+    switch (type) {
+    case EventType::KeyDown:
+    case EventType::KeyUp:
+    case EventType::Text:
+    case EventType::MouseMove:
+    case EventType::MouseDown:
+    case EventType::MouseUp:
+    case EventType::MouseWheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
 struct Event {
     EventType type = EventType::None;
     uint64_t window = 0;      // id of the native window (NativeWindow::Id())

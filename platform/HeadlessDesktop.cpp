@@ -1,0 +1,90 @@
+#include "platform/HeadlessDesktop.h"
+
+#include <algorithm>
+
+namespace platform {
+
+HeadlessDesktop::HeadlessDesktop(int screenWidth, int screenHeight, int pixelsPerInch)
+    : pixelsPerInch_(pixelsPerInch)
+{
+    SetScreenSize(screenWidth, screenHeight);
+}
+
+HeadlessDesktop::~HeadlessDesktop()
+{
+    for (HeadlessWindow* window : windows_)
+        window->Detach();
+}
+
+std::unique_ptr<NativeWindow> HeadlessDesktop::CreateWindow(const WindowOptions& options)
+{
+    auto window = std::make_unique<HeadlessWindow>(this, nextId_++, options);
+    windows_.push_back(window.get());
+    return window;
+}
+
+bool HeadlessDesktop::PollEvent(Event& event)
+{
+    while (!queue_.empty()) {
+        Event next = std::move(queue_.front());
+        queue_.pop_front();
+        if (IsInputEvent(next.type)) {
+            const HeadlessWindow* window = FindWindow(next.window);
+            if (window && !window->IsEnabled())
+                continue;
+            modifiers_ = next.modifiers;
+            if (window && next.type != EventType::KeyDown && next.type != EventType::KeyUp &&
+                next.type != EventType::Text) {
+                Point origin = window->Position();
+                mouse_ = {origin.x + next.x, origin.y + next.y};
+            }
+        }
+        event = std::move(next);
+        return true;
+    }
+    return false;
+}
+
+void HeadlessDesktop::WaitEvent()
+{
+    ++waitCount_;
+    if (queue_.empty() && onWait)
+        onWait();
+}
+
+void HeadlessDesktop::ShowMessageBox(NativeWindow* owner, const std::string& caption,
+                                     const std::string& text, MessageBoxIcon icon)
+{
+    messages_.push_back({owner ? owner->Id() : 0, caption, text, icon});
+    // The hook gets its own copy: it may show another box, which grows the list.
+    if (onMessageBox) {
+        MessageRecord shown = messages_.back();
+        onMessageBox(shown);
+    }
+}
+
+Point HeadlessDesktop::MousePosition(const NativeWindow& window) const
+{
+    Point origin = window.Position();
+    return {mouse_.x - origin.x, mouse_.y - origin.y};
+}
+
+void HeadlessDesktop::SetScreenSize(int width, int height)
+{
+    screenWidth_ = width > 0 ? width : 0;
+    screenHeight_ = height > 0 ? height : 0;
+}
+
+HeadlessWindow* HeadlessDesktop::FindWindow(uint64_t id) const
+{
+    auto it = std::find_if(windows_.begin(), windows_.end(),
+                           [id](const HeadlessWindow* w) { return w->Id() == id; });
+    return it == windows_.end() ? nullptr : *it;
+}
+
+void HeadlessDesktop::Forget(HeadlessWindow* window)
+{
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+}
+
+} // namespace platform

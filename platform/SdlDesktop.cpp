@@ -1,0 +1,380 @@
+#include "platform/SdlDesktop.h"
+
+#include "platform/SdlKeyMap.h"
+#include "platform/SdlWindow.h"
+#include "rtl/Exception.h"
+#include "rtl/Format.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+MouseButton ButtonFromSdl(uint8_t button)
+{
+    switch (button) {
+    case SDL_BUTTON_LEFT:
+        return MouseButton::Left;
+    case SDL_BUTTON_RIGHT:
+        return MouseButton::Right;
+    case SDL_BUTTON_MIDDLE:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::None;
+    }
+}
+
+SDL_SystemCursor SystemCursor(Cursor cursor)
+{
+    switch (cursor) {
+    case Cursor::IBeam: return SDL_SYSTEM_CURSOR_IBEAM;
+    case Cursor::Wait: return SDL_SYSTEM_CURSOR_WAIT;
+    case Cursor::Cross: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case Cursor::SizeAll: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case Cursor::SizeNS: return SDL_SYSTEM_CURSOR_SIZENS;
+    case Cursor::SizeWE: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case Cursor::Hand: return SDL_SYSTEM_CURSOR_HAND;
+    case Cursor::No: return SDL_SYSTEM_CURSOR_NO;
+    case Cursor::Arrow: break;
+    }
+    return SDL_SYSTEM_CURSOR_ARROW;
+}
+
+bool IsSdlInput(uint32_t type)
+{
+    return (type >= SDL_KEYDOWN && type < SDL_JOYAXISMOTION) ||
+           (type >= SDL_FINGERDOWN && type < SDL_CLIPBOARDUPDATE);
+}
+
+// Drops keyboard and mouse input queued after the given tick: what the user did to other
+// windows while a modal box was up must not reach them afterwards.
+int DropInputAfter(void* since, SDL_Event* event)
+{
+    const Uint32 start = *static_cast<Uint32*>(since);
+    return IsSdlInput(event->type) && SDL_TICKS_PASSED(event->common.timestamp, start) ? 0 : 1;
+}
+
+} // namespace
+
+SdlDesktop::SdlDesktop(std::string appId) : appId_(std::move(appId)) {}
+
+SdlDesktop::~SdlDesktop()
+{
+    for (SdlWindow* window : windows_)
+        window->Detach();
+    for (SDL_Cursor* cursor : cursors_)
+        if (cursor)
+            SDL_FreeCursor(cursor);
+    if (eventsStarted_ || videoStarted_)
+        SDL_Quit();
+}
+
+void SdlDesktop::EnsureEvents() const
+{
+    if (eventsStarted_)
+        return;
+    // The framework decides what closing the last window means; SDL must not add a quit.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0)
+        throw EOutOfResources(rtl::Format("Cannot start the event queue: %s", SDL_GetError()));
+    eventsStarted_ = true;
+}
+
+void SdlDesktop::EnsureVideo() const
+{
+    if (videoStarted_)
+        return;
+    EnsureEvents();
+    SetAppId(appId_);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        throw EOutOfResources(rtl::Format("Cannot open the display: %s", SDL_GetError()));
+    videoStarted_ = true;
+    // Characters come from text input events, which SDL only sends while this is on.
+    SDL_StartTextInput();
+}
+
+void SdlDesktop::SetAppId(const std::string& appId) const
+{
+    if (appId.empty())
+        return;
+    // SDL reads these when it creates an X11 window (WM_CLASS) and when Wayland video
+    // starts (the app id); the environment is where SDL 2.26 looks for both.
+    setenv("SDL_VIDEO_X11_WMCLASS", appId.c_str(), 1);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", appId.c_str(), 1);
+    SDL_SetHint(SDL_HINT_APP_NAME, appId.c_str());
+}
+
+std::unique_ptr<NativeWindow> SdlDesktop::CreateWindow(const WindowOptions& options)
+{
+    EnsureVideo();
+    SetAppId(options.appId.empty() ? appId_ : options.appId);
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (options.resizable)
+        flags |= SDL_WINDOW_RESIZABLE;
+    SDL_Window* handle = SDL_CreateWindow(options.caption.c_str(), SDL_WINDOWPOS_UNDEFINED,
+                                          SDL_WINDOWPOS_UNDEFINED, std::max(options.clientWidth, 1),
+                                          std::max(options.clientHeight, 1), flags);
+    if (!handle)
+        throw EOutOfResources(rtl::Format("Error creating window: %s", SDL_GetError()));
+    auto window = std::make_unique<SdlWindow>(this, handle, options);
+    windows_.push_back(window.get());
+    return window;
+}
+
+bool SdlDesktop::PollEvent(Event& event)
+{
+    EnsureEvents();
+    SDL_Event sdl;
+    for (;;) {
+        if (held_) {
+            sdl = *held_;
+            held_.reset();
+        } else if (!SDL_PollEvent(&sdl)) {
+            return false;
+        }
+        event = Event{};
+        if (!Translate(sdl, event))
+            continue;
+        if (IsInputEvent(event.type)) {
+            const SdlWindow* window = FindWindow(uint32_t(event.window));
+            if (window && !window->IsEnabled())
+                continue;
+        }
+        return true;
+    }
+}
+
+void SdlDesktop::WaitEvent()
+{
+    if (held_)
+        return;
+    // Only with video up does SDL wait on the display connection instead of polling.
+    EnsureVideo();
+    auto next = std::make_unique<SDL_Event>();
+    if (SDL_WaitEvent(next.get()))
+        held_ = std::move(next);
+}
+
+bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
+{
+    switch (sdl.type) {
+    case SDL_KEYDOWN:
+        TranslateKeyDown(sdl, event);
+        return event.key != 0 || !event.text.empty();
+    case SDL_KEYUP:
+        event.type = EventType::KeyUp;
+        event.window = sdl.key.windowID;
+        event.key = VirtualKeyFromSdl(sdl.key.keysym.sym, sdl.key.keysym.scancode,
+                                      sdl.key.keysym.mod);
+        event.modifiers = ModifiersFromSdl(sdl.key.keysym.mod);
+        return event.key != 0;
+    case SDL_TEXTINPUT:
+        event.type = EventType::Text;
+        event.window = sdl.text.windowID;
+        event.text = sdl.text.text;
+        event.modifiers = ModifierState();
+        return !event.text.empty();
+    case SDL_MOUSEMOTION:
+        event.type = EventType::MouseMove;
+        event.window = sdl.motion.windowID;
+        event.x = sdl.motion.x;
+        event.y = sdl.motion.y;
+        event.modifiers = ModifierState();
+        return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        event.type = sdl.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
+        event.window = sdl.button.windowID;
+        event.x = sdl.button.x;
+        event.y = sdl.button.y;
+        event.button = ButtonFromSdl(sdl.button.button);
+        // Every second click of a run is a double click; the third starts over.
+        event.clicks = sdl.button.clicks % 2 == 0 ? 2 : 1;
+        event.modifiers = ModifierState();
+        return event.button != MouseButton::None;
+    case SDL_MOUSEWHEEL:
+        event.type = EventType::MouseWheel;
+        event.window = sdl.wheel.windowID;
+        event.x = sdl.wheel.mouseX;
+        event.y = sdl.wheel.mouseY;
+        event.wheel = sdl.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -sdl.wheel.y : sdl.wheel.y;
+        event.modifiers = ModifierState();
+        return event.wheel != 0;
+    case SDL_QUIT:
+        // A quit from outside (a signal, the session ending) closes the main window.
+        event.type = EventType::Close;
+        event.window = windows_.empty() ? 0 : windows_.front()->Id();
+        return true;
+    case SDL_WINDOWEVENT:
+        event.window = sdl.window.windowID;
+        switch (sdl.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            event.type = EventType::Close;
+            return true;
+        case SDL_WINDOWEVENT_EXPOSED:
+            if (SdlWindow* window = FindWindow(sdl.window.windowID))
+                window->Refresh();
+            event.type = EventType::Expose;
+            return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            event.type = EventType::FocusIn;
+            return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            event.type = EventType::FocusOut;
+            return true;
+        case SDL_WINDOWEVENT_LEAVE:
+            event.type = EventType::MouseLeave;
+            return true;
+        case SDL_WINDOWEVENT_ENTER:
+            // The pointer takes the shape this window asked for.
+            if (SdlWindow* window = FindWindow(sdl.window.windowID))
+                ApplyCursor(window->CurrentCursor());
+            return false;
+        default:
+            return false;
+        }
+    default:
+        return false;
+    }
+}
+
+void SdlDesktop::TranslateKeyDown(const SDL_Event& sdl, Event& event)
+{
+    const SDL_Keysym& keysym = sdl.key.keysym;
+    event.type = EventType::KeyDown;
+    event.window = sdl.key.windowID;
+    event.key = VirtualKeyFromSdl(keysym.sym, keysym.scancode, keysym.mod);
+    event.modifiers = ModifiersFromSdl(keysym.mod);
+    event.repeat = sdl.key.repeat != 0;
+
+    // SDL reports the characters of a keystroke as a separate text event queued right
+    // behind the key; the framework wants them with the key, so take that event along.
+    std::string typed;
+    SDL_Event next;
+    if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+        next.type == SDL_TEXTINPUT && next.text.windowID == sdl.key.windowID &&
+        SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT) == 1)
+        typed = next.text.text;
+
+    // Ctrl+key makes a control character (or none), never the printed one; a left-Alt chord
+    // makes none. The right Alt key is kept as AltGr, which types the layout's third level.
+    const bool ctrlOnly = (keysym.mod & KMOD_CTRL) && !(keysym.mod & KMOD_ALT);
+    if (!typed.empty() && !ctrlOnly && !(keysym.mod & KMOD_LALT))
+        event.text = typed;
+    else
+        event.text = ControlCharacterText(event.key, event.modifiers);
+}
+
+void SdlDesktop::ShowMessageBox(NativeWindow* owner, const std::string& caption,
+                                const std::string& text, MessageBoxIcon icon)
+{
+    EnsureVideo();
+    Uint32 flags = 0;
+    switch (icon) {
+    case MessageBoxIcon::Error: flags = SDL_MESSAGEBOX_ERROR; break;
+    case MessageBoxIcon::Warning: flags = SDL_MESSAGEBOX_WARNING; break;
+    case MessageBoxIcon::Information:
+    case MessageBoxIcon::Question: flags = SDL_MESSAGEBOX_INFORMATION; break;
+    case MessageBoxIcon::None: break;
+    }
+    SDL_MessageBoxButtonData ok{
+        SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1, "OK"};
+    SDL_Window* parent = nullptr;
+    if (auto* window = dynamic_cast<SdlWindow*>(owner))
+        parent = window->Handle();
+    SDL_MessageBoxData data{flags, parent, caption.c_str(), text.c_str(), 1, &ok, nullptr};
+
+    // Input that was already queued stays; input made while the box is up is dropped.
+    SDL_PumpEvents();
+    Uint32 start = SDL_GetTicks();
+    int button = 0;
+    if (SDL_ShowMessageBox(&data, &button) != 0) {
+        // No box could be shown: the message must still reach the user somewhere.
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        return;
+    }
+    SDL_PumpEvents();
+    SDL_FilterEvents(DropInputAfter, &start);
+}
+
+void SdlDesktop::OpenUrl(const std::string& url)
+{
+    SDL_OpenURL(url.c_str());
+}
+
+std::string SdlDesktop::ClipboardText()
+{
+    EnsureVideo();
+    char* text = SDL_GetClipboardText();
+    std::string result = text ? text : "";
+    SDL_free(text);
+    return result;
+}
+
+void SdlDesktop::SetClipboardText(const std::string& utf8)
+{
+    EnsureVideo();
+    SDL_SetClipboardText(utf8.c_str());
+}
+
+int SdlDesktop::ScreenWidth() const
+{
+    EnsureVideo();
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
+        throw EOutOfResources(rtl::Format("Cannot read the screen size: %s", SDL_GetError()));
+    return mode.w;
+}
+
+int SdlDesktop::ScreenHeight() const
+{
+    EnsureVideo();
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
+        throw EOutOfResources(rtl::Format("Cannot read the screen size: %s", SDL_GetError()));
+    return mode.h;
+}
+
+uint32_t SdlDesktop::ModifierState() const
+{
+    return ModifiersFromSdl(uint16_t(SDL_GetModState()));
+}
+
+Point SdlDesktop::MousePosition(const NativeWindow& window) const
+{
+    EnsureVideo();
+    int x = 0, y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    Point origin = window.Position();
+    return {x - origin.x, y - origin.y};
+}
+
+void SdlDesktop::Forget(SdlWindow* window)
+{
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+}
+
+void SdlDesktop::ApplyCursor(Cursor cursor)
+{
+    const size_t index = size_t(cursor);
+    if (index >= cursors_.size())
+        return;
+    if (!cursors_[index])
+        cursors_[index] = SDL_CreateSystemCursor(SystemCursor(cursor));
+    if (cursors_[index])
+        SDL_SetCursor(cursors_[index]);
+}
+
+SdlWindow* SdlDesktop::FindWindow(uint32_t id) const
+{
+    auto it = std::find_if(windows_.begin(), windows_.end(),
+                           [id](const SdlWindow* w) { return w->Id() == id; });
+    return it == windows_.end() ? nullptr : *it;
+}
+
+} // namespace platform
