@@ -91,6 +91,9 @@ void SdlDesktop::EnsureVideo() const
         return;
     EnsureEvents();
     SetAppId(appId_);
+    // Frames are plain pixel copies. The accelerated window surface would put a GL renderer
+    // behind the window, and SDL recreates the window for it, losing its position.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw EOutOfResources(rtl::Format("Cannot open the display: %s", SDL_GetError()));
     videoStarted_ = true;

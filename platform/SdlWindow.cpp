@@ -10,9 +10,9 @@
 namespace platform {
 
 SdlWindow::SdlWindow(SdlDesktop* desktop, SDL_Window* window, const WindowOptions& options)
-    : desktop_(desktop), window_(window), id_(SDL_GetWindowID(window))
+    : desktop_(desktop), window_(window), id_(SDL_GetWindowID(window)), options_(options)
 {
-    ApplyBorderIcons(options);
+    ApplyBorderIcons();
 }
 
 SdlWindow::~SdlWindow()
@@ -74,8 +74,11 @@ Point SdlWindow::Position() const
 
 void SdlWindow::Show()
 {
-    if (window_)
-        SDL_ShowWindow(window_);
+    if (!window_)
+        return;
+    SDL_ShowWindow(window_);
+    // SDL writes its own Motif hints while mapping; ours must come last.
+    ApplyBorderIcons();
 }
 
 void SdlWindow::Hide()
@@ -135,14 +138,15 @@ uint64_t SdlWindow::X11WindowId() const
     return uint64_t(info.info.x11.window);
 }
 
-void SdlWindow::ApplyBorderIcons(const WindowOptions& options)
+void SdlWindow::ApplyBorderIcons()
 {
+    const WindowOptions& options = options_;
     // SDL has no notion of minimise and maximise boxes. On X11 the window manager reads
     // them from the Motif hints: allowed functions and the decorations to draw. Other
     // desktops keep their default buttons, which the fixed size still limits.
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_X11)
+    if (!window_ || !SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_X11)
         return;
 
     enum : unsigned long {

@@ -42,11 +42,12 @@ public:
     void Detach();
 
 private:
-    void ApplyBorderIcons(const WindowOptions& options);
+    void ApplyBorderIcons();
 
     SdlDesktop* desktop_;
     SDL_Window* window_;
     uint64_t id_;
+    WindowOptions options_;
     bool enabled_ = true;
     bool presented_ = false;
     Cursor cursor_ = Cursor::Arrow;
