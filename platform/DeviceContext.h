@@ -149,6 +149,21 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
+// What Save() keeps. A new context starts with the classic defaults: black solid pen of width 1,
+// white solid brush, the dialog font, black text on an opaque white background, left/top
+// alignment, no origin offset, the whole raster drawable.
+struct DeviceContext::SavedState {
+    PenSpec pen;
+    BrushSpec brush;
+    FontSpec font;
+    Pixel textColor = MakePixel(0, 0, 0);
+    Pixel backColor = MakePixel(255, 255, 255);
+    BackgroundMode backMode = BackgroundMode::Opaque;
+    uint32_t align = textalign::Left | textalign::Top;
+    Point origin;
+    Rect clip;   // device coordinates
+};
+
 // The classic system colour palette, by index (button face 15, window 5, window text 8,
 // button shadow 16, button highlight 20, 3-D dark shadow 21, highlight 13, gray text 17, ...).
 Pixel SystemColor(int index);
