@@ -1,0 +1,64 @@
+#include "forms/TBrush.h"
+
+#include "forms/TBitmap.h"
+
+F2_DEFINE_CLASS(TBrush, TPersistent, F2_NO_FACTORY)
+{
+    c.Property("Color", &TBrush::Color, &TBrush::SetColor).Default(clWhite);
+    c.Property("Style", &TBrush::Style, &TBrush::SetStyle).Default(bsSolid);
+}
+
+void TBrush::SetColor(TColor color)
+{
+    const TBrushStyle style = style_ == bsClear ? bsSolid : style_;
+    if (color == color_ && style == style_)
+        return;
+    color_ = color;
+    style_ = style;
+    Changed();
+}
+
+void TBrush::SetStyle(TBrushStyle style)
+{
+    if (style == style_)
+        return;
+    style_ = style;
+    Changed();
+}
+
+void TBrush::SetBitmap(TBitmap* bitmap)
+{
+    if (bitmap == bitmap_)
+        return;
+    bitmap_ = bitmap;
+    Changed();
+}
+
+void TBrush::Assign(TPersistent* source)
+{
+    auto* other = dynamic_cast<TBrush*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    if (color_ == other->color_ && style_ == other->style_ && bitmap_ == other->bitmap_)
+        return;
+    color_ = other->color_;
+    style_ = other->style_;
+    bitmap_ = other->bitmap_;
+    Changed();
+}
+
+platform::BrushSpec TBrush::Spec() const
+{
+    platform::BrushSpec spec;
+    spec.color = ColorToPixel(color_);
+    spec.style = platform::BrushStyle(style_);   // same order
+    return spec;
+}
+
+void TBrush::Changed()
+{
+    if (onChange_)
+        onChange_(this);
+}
