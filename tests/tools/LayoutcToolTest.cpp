@@ -1,6 +1,7 @@
 // The layoutc executable as the build runs it: exit codes, messages, output and depfile.
 
 #include "LayoutTestSupport.h"
+#include "ToolRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -8,33 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace layoutc_test;
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-ToolRun RunLayoutc(const std::string& arguments)
-{
-    const std::string command = std::string(F2_BINARY_DIR) + "/tools/layoutc/layoutc " + arguments + " 2>&1";
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[512];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, count);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 std::string ReadText(const std::filesystem::path& path)
 {
@@ -68,7 +47,8 @@ TEST_F(LayoutcTool, CompilesAndWritesTheDepfile)
 {
     const std::string text = "Form1 : TForm1 {\n  Icon.Data = file(\"tiny.ico\")\n}\n";
     WriteText(Path("unit1.layout"), text);
-    const ToolRun run = RunLayoutc(Path("unit1.layout") + " " + Path("out.bin") + " --depfile " + Path("out.d"));
+    const ToolRun run =
+        RunTool("tools/layoutc/layoutc", Path("unit1.layout") + " " + Path("out.bin") + " --depfile " + Path("out.d"));
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.output, "");
 
@@ -82,17 +62,17 @@ TEST_F(LayoutcTool, FailureExitsWithOneAndKeepsTheOldOutput)
 {
     WriteText(Path("unit1.layout"), "Form1 : TForm1 {\n  Caption = \"open\n}\n");
     WriteText(Path("out.bin"), "previous");
-    const ToolRun run = RunLayoutc(Path("unit1.layout") + " " + Path("out.bin"));
+    const ToolRun run = RunTool("tools/layoutc/layoutc", Path("unit1.layout") + " " + Path("out.bin"));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.output, Path("unit1.layout") + ":2: unterminated string\n");
     EXPECT_EQ(ReadText(Path("out.bin")), "previous");
     EXPECT_FALSE(std::filesystem::exists(Path("out.bin.tmp")));
 
-    const ToolRun missing = RunLayoutc(Path("absent.layout") + " " + Path("out.bin"));
+    const ToolRun missing = RunTool("tools/layoutc/layoutc", Path("absent.layout") + " " + Path("out.bin"));
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.output, Path("absent.layout") + ": cannot read: No such file or directory\n");
 
-    const ToolRun usage = RunLayoutc("only-one-argument");
+    const ToolRun usage = RunTool("tools/layoutc/layoutc", "only-one-argument");
     EXPECT_EQ(usage.exitCode, 1);
     EXPECT_NE(usage.output.find("usage: layoutc"), std::string::npos);
 }
