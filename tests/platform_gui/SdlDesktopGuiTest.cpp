@@ -193,6 +193,37 @@ TEST_F(SdlDesktopOnDisplay, KeyboardAndMouseArriveAsFrameworkEvents)
     EXPECT_EQ(desktop->MousePosition(*window), (Point{10, 20}));
 }
 
+TEST_F(SdlDesktopOnDisplay, MessageBoxIsModalAndAnswersReturn)
+{
+    Pump(300ms);
+    // Once the box is up: click and type into the main window, then answer the box.
+    const std::string script = R"((for i in $(seq 50); do
+          id=$(xwininfo -root -tree | grep '"Box caption"' | awk '{print $1}')
+          [ -n "$id" ] && break; sleep 0.1; done
+        xdotool mousemove --sync )" + std::to_string(Left + 10) + " " + std::to_string(Top + 10) +
+                               R"( click 1 key x sleep 0.2
+        xdotool windowfocus --sync $id key Return) >/dev/null 2>&1 &)";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+
+    const auto start = Clock::now();
+    desktop->ShowMessageBox(window.get(), "Box caption", "Text of the box.", MessageBoxIcon::Error);
+    EXPECT_LT(Clock::now() - start, 20s);
+
+    auto isInput = [](const Event& e) {
+        return e.type == EventType::MouseDown || e.type == EventType::KeyDown;
+    };
+    for (const Event& e : Pump(300ms))
+        EXPECT_FALSE(isInput(e)) << "input made while the box was up reached the window";
+
+    // Input after the box has gone arrives as usual.
+    ASSERT_EQ(std::system("xdotool click 1"), 0);
+    bool clicked = false;
+    for (auto deadline = Clock::now() + 5s; !clicked && Clock::now() < deadline;)
+        for (const Event& e : Pump(50ms))
+            clicked = clicked || e.type == EventType::MouseDown;
+    EXPECT_TRUE(clicked);
+}
+
 TEST_F(SdlDesktopOnDisplay, IdleWaitUsesNoProcessorTime)
 {
     Pump(300ms); // let the window settle: map, expose, focus
