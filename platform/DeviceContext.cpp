@@ -18,7 +18,6 @@ struct DeviceContext::Impl {
     int64_t penPhase = 0;    // pattern position of styled pens along the current path
     platform::Font* font = nullptr;    // resolved lazily from state.font
     bool fontResolved = false;
-    TextRenderer text;
 
     PaintTarget Target(Raster& raster) const { return {&raster, state.clip}; }
     Point ToDevice(int x, int y) const { return {x + state.origin.x, y + state.origin.y}; }
@@ -241,7 +240,9 @@ void DeviceContext::TextOut(int x, int y, std::string_view utf8)
     style.underline = s.font.underline;
     style.strikeOut = s.font.strikeOut;
     const Point d = impl_->ToDevice(x, y);
-    impl_->text.Draw(impl_->Target(*target_), *font, d.x, d.y, utf8, style);
+    // One renderer per thread: its scratch buffers outlive the (short-lived) contexts.
+    thread_local TextRenderer renderer;
+    renderer.Draw(impl_->Target(*target_), *font, d.x, d.y, utf8, style);
 }
 
 Size DeviceContext::TextExtent(std::string_view utf8)

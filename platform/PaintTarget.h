@@ -33,8 +33,10 @@ inline Pixel BlendPixel(Pixel under, Pixel over, unsigned coverage)
         return over | 0xFF000000u;
     const unsigned inv = 255 - coverage;
     auto mix = [&](int shift) {
-        unsigned a = (under >> shift) & 0xFF, b = (over >> shift) & 0xFF;
-        return ((a * inv + b * coverage + 127) / 255) << shift;
+        const unsigned a = (under >> shift) & 0xFF, b = (over >> shift) & 0xFF;
+        // t / 255 rounded to nearest, without a division (exact for t <= 255 * 255).
+        const unsigned t = a * inv + b * coverage + 128;
+        return ((t + (t >> 8)) >> 8) << shift;
     };
     return 0xFF000000u | mix(16) | mix(8) | mix(0);
 }

@@ -106,10 +106,25 @@ void TextRenderer::Draw(const PaintTarget& target, Font& font, int x, int y, std
     const auto clampInt = [](int64_t v) { return int(std::clamp<int64_t>(v, INT32_MIN / 2, INT32_MAX / 2)); };
     const int64_t X = x, Y = y;
     switch (escapement) {
-    case 0:
-        Composite(target, {clampInt(X + p0), clampInt(Y + q0), clampInt(X + p1), clampInt(Y + q1)}, style,
-                  [&](int dx, int dy, unsigned& c, bool& in) { at(dx - x, dy - y, c, in); });
+    case 0: {
+        // Unturned text, the common case: buffer rows map straight onto raster rows.
+        const Rect r = Rect{clampInt(X + p0), clampInt(Y + q0), clampInt(X + p1), clampInt(Y + q1)}.Intersect(target.clip);
+        const Rect cell = Rect{x - ax, y - ay, x - ax + cellWidth_, y - ay + cellHeight_};
+        for (int dy = r.top; dy < r.bottom; ++dy) {
+            const uint8_t* cov = coverage_.data() + size_t(dy - y - q0) * size_t(bufferWidth_);
+            const int shift = x + p0;   // buffer column = device column - shift
+            Pixel* row = target.raster->Row(dy);
+            const bool cellRow = style.opaque && dy >= cell.top && dy < cell.bottom;
+            for (int dx = r.left; dx < r.right; ++dx) {
+                const unsigned c = cov[dx - shift];
+                if (cellRow && dx >= cell.left && dx < cell.right)
+                    row[dx] = BlendPixel(style.back, style.color, c);
+                else if (c != 0)
+                    row[dx] = BlendPixel(row[dx], style.color, c);
+            }
+        }
         return;
+    }
     case 900:
         Composite(target, {clampInt(X + q0), clampInt(Y - p1), clampInt(X + q1), clampInt(Y - p0)}, style,
                   [&](int dx, int dy, unsigned& c, bool& in) { at(y - dy - 1, dx - x, c, in); });

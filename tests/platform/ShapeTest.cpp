@@ -321,3 +321,30 @@ TEST(SystemColors, ClassicPalette)
     EXPECT_EQ(SystemColor(-1), kBlack);
     EXPECT_EQ(SystemColor(31), kBlack);
 }
+
+TEST(EmptyTargets, EveryPrimitiveIsANoOpOnAnEmptyRasterOrClip)
+{
+    Raster empty;
+    Raster r(6, 6, kWhite);
+    for (Raster* target : {&empty, &r}) {
+        DeviceContext dc(*target);
+        if (target == &r)
+            dc.IntersectClip({3, 3, 3, 5});   // zero width
+        EXPECT_TRUE(dc.ClipBox().IsEmpty());
+        dc.MoveTo(-5, -5);
+        dc.LineTo(20, 20);
+        dc.SetPen({kRed, 5, PenStyle::Solid, PenMode::Copy, false});
+        dc.LineTo(0, 30);
+        dc.Rectangle(0, 0, 10, 10);
+        dc.Ellipse(0, 0, 10, 10);
+        const Point tri[] = {{0, 0}, {9, 0}, {0, 9}};
+        dc.Polygon(tri, 3);
+        dc.FillRect({0, 0, 10, 10});
+        dc.DrawFocusRect({0, 0, 10, 10});
+        dc.TextOut(0, 0, "Text");
+        dc.BitBlt(0, 0, 5, 5, r, 0, 0);
+        dc.StretchBlt({0, 0, 10, 10}, r);
+        dc.DrawTransparent(0, 0, r);
+    }
+    EXPECT_EQ(Count(r, kWhite), 36);
+}
