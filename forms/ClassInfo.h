@@ -7,6 +7,7 @@
 
 #include "forms/TObject.h"
 #include "forms/TypeInfo.h"
+#include "forms/TVariant.h"
 
 #include <any>
 #include <deque>
@@ -44,9 +45,11 @@ struct TPropInfo {
     std::function<TMethod(TObject*)> getMethod;
     // Returns false when the method's signature does not fit the event.
     std::function<bool(TObject*, const TMethod&)> setMethod;
+    std::function<TVariant(TObject*)> getVariant;
+    std::function<void(TObject*, const TVariant&)> setVariant;
     std::optional<int64_t> defaultOrd;   // the default of an ordinal property, if declared
 
-    bool HasSetter() const { return setOrd || setFloat || setString || setObject || setMethod; }
+    bool HasSetter() const { return setOrd || setFloat || setString || setObject || setMethod || setVariant; }
     TPropInfo& Default(int64_t value) { defaultOrd = value; return *this; }
 };
 
@@ -170,6 +173,10 @@ public:
                     std::invoke(set, Self(o), *f);
                     return true;
                 };
+        } else if constexpr (std::is_same_v<V, TVariant>) {
+            p.getVariant = [get](TObject* o) { return TVariant(std::invoke(get, Self(o))); };
+            if constexpr (hasSetter)
+                p.setVariant = [set](TObject* o, const TVariant& v) { std::invoke(set, Self(o), v); };
         } else if constexpr (TIsSet<V>::value) {
             p.getOrd = [get](TObject* o) { return static_cast<int64_t>(std::invoke(get, Self(o)).Bits()); };
             if constexpr (hasSetter)

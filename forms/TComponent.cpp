@@ -1,5 +1,6 @@
 #include "forms/TComponent.h"
 
+#include "forms/TReader.h"
 #include "rtl/Exception.h"
 #include "rtl/Format.h"
 #include "rtl/Text.h"
@@ -177,6 +178,11 @@ void TComponent::Notification(TComponent* component, TOperation operation)
 void TComponent::Loaded()
 {
     state_.Exclude(csLoading);
+}
+
+void TComponent::ReadState(TReader& reader)
+{
+    reader.ReadData(this);
 }
 
 namespace {

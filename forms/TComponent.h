@@ -16,6 +16,8 @@ using TComponentState = TSet<TComponentStateFlag>;
 
 enum TOperation { opInsert, opRemove };
 
+class TReader;
+
 class TComponent : public TPersistent {
     F2_CLASS(TComponent, TPersistent)
 public:
@@ -60,6 +62,9 @@ public:
     virtual TComponent* GetChildOwner() { return nullptr; }
     // After the whole layout has been read.
     virtual void Loaded();
+    // Reads this component's property records and children from a layout (TReader::ReadData);
+    // windows wrap it to scale what they read.
+    virtual void ReadState(TReader& reader);
     // A component that belongs to another one as a published part of it (read through it).
     bool IsSubComponent() const { return subComponent_; }
     void SetSubComponent(bool value) { subComponent_ = value; }
