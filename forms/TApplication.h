@@ -1,0 +1,120 @@
+#pragma once
+// The application object: title and icon, the main form, and the event loop.
+//
+// One pass of the loop (HandleMessage) takes one message, or does idle work when none waits:
+//   1. take the next message without waiting (a posted quit comes first);
+//   2. quit: set Terminated;
+//   3. otherwise the message hook (OnMessage) may take it; then keyboard pre-handling: a key
+//      message (256..264) goes as its CN_ form to the capture window, else to its own window,
+//      and a non-zero answer takes it; otherwise it is translated (a key-down becomes its
+//      characters) and dispatched to its window.
+// Idle: mouse-enter/-leave for the control under the pointer, the idle hook, then a blocking
+// wait for the desktop's next event. An exception escaping a pass is shown (HandleException)
+// and the loop goes on.
+
+#include "forms/Messages.h"
+#include "forms/TComponent.h"
+#include "forms/TIcon.h"
+#include "rtl/Exception.h"
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <new>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TControl;
+class TCustomForm;
+
+class TApplication : public TComponent {
+    F2_CLASS(TApplication, TComponent)
+public:
+    using TMessageEvent = std::function<void(TMsg& msg, bool& handled)>;
+    using TIdleEvent = std::function<void(TObject* sender, bool& done)>;
+    using TExceptionEvent = std::function<void(TObject* sender, const Exception& e)>;
+
+    explicit TApplication(TComponent* owner);
+    ~TApplication() override;
+
+    void Initialize() {}
+    // Creates a form owned by the application; the reference is set before the constructor
+    // runs and cleared when it raises. The first form becomes the main form.
+    template <class T>
+    void CreateForm(T*& reference)
+    {
+        void* memory = ::operator new(sizeof(T));
+        reference = static_cast<T*>(memory);
+        try {
+            new (memory) T(this);
+        } catch (...) {
+            ::operator delete(memory);
+            reference = nullptr;
+            throw;
+        }
+        FormCreated(reference);
+    }
+    TCustomForm* MainForm() const { return mainForm_; }
+
+    void Run();
+    void HandleMessage();
+    void ProcessMessages();
+    bool ProcessMessage(TMsg& msg);
+    void Idle();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    bool Running() const { return running_; }
+    // Terminate procedures run in registration order; one returning false stops termination.
+    void AddTerminateProc(std::function<bool()> proc) { terminateProcs_.push_back(std::move(proc)); }
+
+    // Shows the current exception (call from a catch block).
+    void HandleException(TObject* sender);
+    void ShowException(const Exception& e);
+    void MessageBox(const std::string& text, const std::string& caption);
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title) { title_ = title; }
+    TIcon* Icon() const { return icon_.get(); }
+    bool ShowMainForm() const { return showMainForm_; }
+    void SetShowMainForm(bool value) { showMainForm_ = value; }
+    // The show command the program was started with (1 normal, 3 maximised, 7 minimised).
+    void SetShowCommand(int command) { showCommand_ = command; }
+
+    void SetOnMessage(TMessageEvent h) { onMessage_ = std::move(h); }
+    void SetOnIdle(TIdleEvent h) { onIdle_ = std::move(h); }
+    void SetOnException(TExceptionEvent h) { onException_ = std::move(h); }
+
+    // "ABC.DEF.exe" -> "Abc": the last path component, cut at the first ".", all but the
+    // first character in lower case.
+    static std::string TitleFromPath(std::string_view path);
+    static std::string ExeName();   // the program file's full path
+
+private:
+    void FormCreated(TCustomForm* form);
+    TControl* ControlUnderMouse() const;
+    void HandleKnownException(TObject* sender, const Exception& e);
+
+    std::string title_;
+    std::unique_ptr<TIcon> icon_;
+    TCustomForm* mainForm_ = nullptr;
+    bool running_ = false;
+    bool terminated_ = false;
+    bool showMainForm_ = true;
+    int showCommand_ = 1;
+    HWND mouseControl_ = 0;          // windowed control under the mouse
+    TControl* mouseGraphic_ = nullptr;   // or a graphic control under it (checked before use)
+    std::vector<std::function<bool()>> terminateProcs_;
+    TMessageEvent onMessage_;
+    TIdleEvent onIdle_;
+    TExceptionEvent onException_;
+};
+
+// The application object; created by the program (or a test) before any form.
+extern TApplication* Application;
+
+// The display of an exception that escaped start-up: a message box "Application Error" and the
+// same text on standard error. Returns the exit code (1).
+int ShowStartupFailure(const std::exception& e);
+// The text of that display: "Exception %s in module %s at %p.\r\n%s%s\r\n".
+std::string StartupFailureText(const std::exception& e);

@@ -1,0 +1,422 @@
+#include "forms/TControl.h"
+
+#include "forms/MessageQueue.h"
+#include "forms/TCustomForm.h"
+#include "forms/TWinControl.h"
+#include "platform/Desktop.h"
+#include "rtl/Exception.h"
+#include "rtl/NumberText.h"
+
+F2_DEFINE_CLASS(TControl, TComponent, F2_NO_FACTORY)
+{
+    c.Property("Left", &TControl::Left, &TControl::SetLeft);
+    c.Property("Top", &TControl::Top, &TControl::SetTop);
+    c.Property("Width", &TControl::Width, &TControl::SetWidth);
+    c.Property("Height", &TControl::Height, &TControl::SetHeight);
+    c.Property("Visible", &TControl::Visible, &TControl::SetVisible).Default(1);
+    c.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(1);
+    c.Property("Color", &TControl::Color, &TControl::SetColor);
+    c.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor);
+    c.Property("Font", &TControl::Font, &TControl::SetFont);
+    c.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont);
+    c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
+    c.Property("Hint", &TControl::Hint, &TControl::SetHint);
+    c.Property("OnClick", &TControl::OnClick, &TControl::SetOnClick);
+    c.Property("OnMouseDown", &TControl::OnMouseDown, &TControl::SetOnMouseDown);
+    c.Property("OnMouseUp", &TControl::OnMouseUp, &TControl::SetOnMouseUp);
+    c.Property("OnMouseMove", &TControl::OnMouseMove, &TControl::SetOnMouseMove);
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>())
+{
+    font_->SetOnChange([this](TObject*) {
+        // A font set on the control itself is no longer the parent's.
+        if (!takingParentFont_)
+            parentFont_ = false;
+        Perform(CM_FONTCHANGED);
+    });
+}
+
+TControl::~TControl()
+{
+    MessageQueue::ControlDestroyed(this);
+    font_->SetOnChange(nullptr);
+    if (parent_)
+        parent_->RemoveControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    if (width < 0)
+        width = 0;
+    if (height < 0)
+        height = 0;
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    Invalidate();
+    const bool sized = width != width_ || height != height_;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Invalidate();
+    if (sized)
+        Resized();
+}
+
+void TControl::SetVisible(bool visible)
+{
+    if (visible == visible_)
+        return;
+    if (!visible)
+        Invalidate();
+    visible_ = visible;
+    if (visible)
+        Invalidate();
+    Perform(CM_VISIBLECHANGED, visible);
+}
+
+void TControl::SetEnabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    Perform(CM_ENABLEDCHANGED);
+}
+
+bool TControl::Showing() const
+{
+    const TControl* c = this;
+    for (; c->parent_; c = c->parent_)
+        if (!c->visible_)
+            return false;
+    const auto* form = dynamic_cast<const TCustomForm*>(c);
+    return form && form->Visible();
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    if (parent == parent_)
+        return;
+    if (parent == this)
+        throw EInvalidOperation("A control cannot have itself as its parent");
+    if (parent_)
+        parent_->RemoveControl(this);
+    if (parent)
+        parent->InsertControl(this);
+}
+
+TCustomForm* TControl::ParentForm() const
+{
+    const TControl* c = this;
+    while (c->parent_)
+        c = c->parent_;
+    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
+}
+
+void TControl::SetColor(TColor color)
+{
+    if (color == color_) {
+        parentColor_ = false;
+        return;
+    }
+    color_ = color;
+    parentColor_ = false;
+    Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool value)
+{
+    if (value == parentColor_)
+        return;
+    parentColor_ = value;
+    if (value && parent_)
+        Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TControl::SetParentFont(bool value)
+{
+    if (value == parentFont_)
+        return;
+    parentFont_ = value;
+    if (value && parent_)
+        Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::SetText(const std::string& text)
+{
+    if (text == text_)
+        return;
+    text_ = text;
+    Perform(CM_TEXTCHANGED);
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    if (cursor == cursor_)
+        return;
+    cursor_ = cursor;
+    Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    if (value)
+        AdjustSize();
+}
+
+void TControl::Invalidate()
+{
+    if (!parent_ || !visible_)
+        return;
+    if (TCustomForm* form = ParentForm())
+        form->InvalidateFormRect(BoundsInForm());
+}
+
+void TControl::Update()
+{
+    if (TCustomForm* form = ParentForm())
+        form->PaintPending();
+}
+
+intptr_t TControl::Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam)
+{
+    TMessage message{msg, wParam, lParam, 0};
+    WndProc(message);
+    return message.Result;
+}
+
+bool TControl::IsInputMessage(uint32_t msg)
+{
+    return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) ||
+           (msg >= CN_KEYDOWN && msg <= CN_SYSCHAR);
+}
+
+void TControl::WndProc(TMessage& message)
+{
+    // The one place where a disabled control loses its input.
+    if (!enabled_ && IsInputMessage(message.Msg))
+        return;
+    Dispatch(message);
+}
+
+void TControl::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_LBUTTONDOWN: MouseMessage(message, mbLeft, true, false); break;
+    case WM_LBUTTONDBLCLK: MouseMessage(message, mbLeft, true, true); break;
+    case WM_LBUTTONUP: MouseMessage(message, mbLeft, false, false); break;
+    case WM_RBUTTONDOWN: MouseMessage(message, mbRight, true, false); break;
+    case WM_RBUTTONDBLCLK: MouseMessage(message, mbRight, true, true); break;
+    case WM_RBUTTONUP: MouseMessage(message, mbRight, false, false); break;
+    case WM_MBUTTONDOWN: MouseMessage(message, mbMiddle, true, false); break;
+    case WM_MBUTTONDBLCLK: MouseMessage(message, mbMiddle, true, true); break;
+    case WM_MBUTTONUP: MouseMessage(message, mbMiddle, false, false); break;
+    case WM_MOUSEMOVE:
+        MouseMove(MouseShiftState(message.WParam), MouseX(message.LParam), MouseY(message.LParam));
+        break;
+    case CM_MOUSEENTER: MouseEnter(); break;
+    case CM_MOUSELEAVE: MouseLeave(); break;
+    case WM_CANCELMODE:
+    case CM_CANCELMODE: CancelMode(); break;
+    case CM_FONTCHANGED: FontChanged(); break;
+    case CM_COLORCHANGED: ColorChanged(); break;
+    case CM_TEXTCHANGED: TextChanged(); break;
+    case CM_ENABLEDCHANGED: EnabledChanged(); break;
+    case CM_VISIBLECHANGED: VisibleChanged(); break;
+    case CM_PARENTFONTCHANGED: ParentFontChanged(); break;
+    case CM_PARENTCOLORCHANGED: ParentColorChanged(); break;
+    default: DefaultHandler(message); break;
+    }
+}
+
+void TControl::MouseMessage(TMessage& message, TMouseButton button, bool down, bool doubleClick)
+{
+    TShiftState shift = MouseShiftState(message.WParam);
+    if (doubleClick)
+        shift.Include(ssDouble);
+    const int x = MouseX(message.LParam), y = MouseY(message.LParam);
+    if (button == mbLeft) {
+        // Left button: the control captures the mouse while it is held, and a release over
+        // the control that was pressed is a click.
+        if (down) {
+            SetMouseCapture(true);
+            clicked_ = clickEvents_;
+        } else {
+            SetMouseCapture(false);
+            if (clicked_) {
+                clicked_ = false;
+                if (ClientRect().Contains({x, y}))
+                    Click();
+            }
+        }
+    }
+    if (down)
+        MouseDown(button, shift, x, y);
+    else
+        MouseUp(button, shift, x, y);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (onMouseDown_)
+        onMouseDown_(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (onMouseUp_)
+        onMouseUp_(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y)
+{
+    if (onMouseMove_)
+        onMouseMove_(this, shift, x, y);
+}
+
+void TControl::CancelMode()
+{
+    clicked_ = false;
+    if (MouseCapture())
+        SetMouseCapture(false);
+}
+
+void TControl::FontChanged()
+{
+    AdjustSize();
+    Invalidate();
+}
+
+void TControl::ColorChanged()
+{
+    Invalidate();
+}
+
+void TControl::TextChanged()
+{
+    AdjustSize();
+    Invalidate();
+}
+
+void TControl::EnabledChanged()
+{
+    Invalidate();
+}
+
+void TControl::VisibleChanged() {}
+
+void TControl::ParentFontChanged()
+{
+    if (!parentFont_ || !parent_)
+        return;
+    takingParentFont_ = true;
+    try {
+        font_->Assign(parent_->Font());
+    } catch (...) {
+        takingParentFont_ = false;
+        throw;
+    }
+    takingParentFont_ = false;
+}
+
+void TControl::ParentColorChanged()
+{
+    if (!parentColor_ || !parent_ || color_ == parent_->Color())
+        return;
+    color_ = parent_->Color();
+    Perform(CM_COLORCHANGED);
+}
+
+platform::Point TControl::ClientOrigin() const
+{
+    platform::Point p{0, 0};
+    for (const TControl* c = this; c->parent_; c = c->parent_) {
+        p.x += c->left_;
+        p.y += c->top_;
+    }
+    return p;
+}
+
+platform::Rect TControl::BoundsInForm() const
+{
+    const platform::Point o = ClientOrigin();
+    return {o.x, o.y, o.x + width_, o.y + height_};
+}
+
+platform::Point TControl::ScreenToClient(platform::Point formPoint) const
+{
+    const platform::Point o = ClientOrigin();
+    return {formPoint.x - o.x, formPoint.y - o.y};
+}
+
+bool TControl::MouseCapture() const
+{
+    return MessageQueue::Capture() == this;
+}
+
+void TControl::SetMouseCapture(bool capture)
+{
+    if (capture)
+        MessageQueue::SetCapture(this);
+    else if (MouseCapture())
+        MessageQueue::ReleaseCapture();
+}
+
+void TControl::Click()
+{
+    if (onClick_)
+        onClick_(this);
+}
+
+void TControl::ChangeScale(int m, int d)
+{
+    if (m == d || d == 0)
+        return;
+    // Edges are scaled, not sizes, so that neighbours that touched still touch.
+    const int l = rtl::MulDiv(left_, m, d), t = rtl::MulDiv(top_, m, d);
+    SetBounds(l, t, rtl::MulDiv(left_ + width_, m, d) - l, rtl::MulDiv(top_ + height_, m, d) - t);
+    if (!parentFont_)
+        font_->SetSize(rtl::MulDiv(font_->Size(), m, d));
+}
+
+TComponent* TControl::GetParentComponent() const
+{
+    return parent_;
+}
+
+void TControl::SetParentComponent(TComponent* parent)
+{
+    if (auto* win = dynamic_cast<TWinControl*>(parent))
+        SetParent(win);
+}
+
+TShiftState KeyboardShiftState()
+{
+    TShiftState shift;
+    if (!platform::HasDesktop())
+        return shift;
+    const uint32_t mods = platform::CurrentDesktop().ModifierState();
+    if (mods & platform::ModShift)
+        shift.Include(ssShift);
+    if (mods & platform::ModCtrl)
+        shift.Include(ssCtrl);
+    if (mods & platform::ModAlt)
+        shift.Include(ssAlt);
+    return shift;
+}
+
+TShiftState MouseShiftState(uintptr_t keys)
+{
+    TShiftState shift = KeyboardShiftState();
+    if (keys & MK_LBUTTON)
+        shift.Include(ssLeft);
+    if (keys & MK_RBUTTON)
+        shift.Include(ssRight);
+    if (keys & MK_MBUTTON)
+        shift.Include(ssMiddle);
+    return shift;
+}

@@ -1,0 +1,375 @@
+#include "forms/TCustomForm.h"
+
+#include "forms/MessageQueue.h"
+#include "forms/TApplication.h"
+#include "forms/TIcon.h"
+#include "forms/HandleRegistry.h"
+
+#include <algorithm>
+
+namespace {
+std::vector<TCustomForm*>& FormList()
+{
+    static std::vector<TCustomForm*> forms;
+    return forms;
+}
+TCustomForm* activeForm = nullptr;
+} // namespace
+
+F2_DEFINE_CLASS(TCustomForm, TWinControl, F2_NO_FACTORY)
+{
+    c.Property("Caption", &TCustomForm::Caption, &TCustomForm::SetCaption);
+    c.Property("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth);
+    c.Property("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight);
+    c.Property("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle).Default(bsSizeable);
+    c.Property("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons);
+    c.Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
+    c.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
+    c.Property("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
+    c.Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
+    c.Property("OnShow", &TCustomForm::OnShow, &TCustomForm::SetOnShow);
+    c.Property("OnCreate", &TCustomForm::OnCreate, &TCustomForm::SetOnCreate);
+    c.Property("OnHide", &TCustomForm::OnHide, &TCustomForm::SetOnHide);
+    c.Property("OnActivate", &TCustomForm::OnActivate, &TCustomForm::SetOnActivate);
+    c.Property("OnClose", &TCustomForm::OnClose, &TCustomForm::SetOnClose);
+    c.Property("OnCloseQuery", &TCustomForm::OnCloseQuery, &TCustomForm::SetOnCloseQuery);
+}
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIcon>())
+{
+    SetVisibleSilently(false);
+    SetColor(clBtnFace);
+    InitBounds(320, 240);
+    FormList().push_back(this);
+}
+
+TCustomForm::~TCustomForm()
+{
+    // Controls go while the form is still whole.
+    DestroyComponents();
+    if (activeForm == this)
+        activeForm = nullptr;
+    auto& list = FormList();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+const std::vector<TCustomForm*>& TCustomForm::Forms()
+{
+    return FormList();
+}
+
+TCustomForm* TCustomForm::FindByNativeId(uint64_t id)
+{
+    for (TCustomForm* form : FormList())
+        if (form->native_ && form->native_->Id() == id)
+            return form;
+    return nullptr;
+}
+
+TCustomForm* TCustomForm::ActiveForm()
+{
+    return activeForm;
+}
+
+void TCustomForm::SetPixelsPerInch(int ppi)
+{
+    if (ppi > 0)
+        pixelsPerInch_ = ppi;
+}
+
+void TCustomForm::SetIcon(TIcon* icon)
+{
+    icon_->Assign(icon);
+    if (native_ && !icon_->Empty())
+        native_->SetIcon(icon_->Image());
+}
+
+TWinControl* TCustomForm::ActiveControl() const
+{
+    return HandleRegistry::Find(activeControl_);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control)
+{
+    if (control == this)
+        control = nullptr;
+    activeControl_ = control ? control->Handle() : 0;
+    if (Visible() && control && control->CanFocus())
+        SetFocusedControl(control);
+}
+
+TWinControl* TCustomForm::FocusedControl() const
+{
+    return HandleRegistry::Find(focused_);
+}
+
+void TCustomForm::SetFocusedControl(TWinControl* control)
+{
+    TWinControl* old = FocusedControl();
+    if (old == control)
+        return;
+    focused_ = 0;
+    if (old) {
+        old->Perform(CM_EXIT);
+        old->Perform(WM_KILLFOCUS);
+    }
+    if (!control)
+        return;
+    focused_ = control->Handle();
+    activeControl_ = focused_;
+    control->Perform(CM_ENTER);
+    control->Perform(WM_SETFOCUS);
+}
+
+void TCustomForm::DefocusControl(TControl* control)
+{
+    TWinControl* focused = FocusedControl();
+    for (TControl* c = focused; c; c = c->Parent())
+        if (c == control) {
+            SetFocusedControl(nullptr);
+            break;
+        }
+    for (TControl* c = ActiveControl(); c; c = c->Parent())
+        if (c == control) {
+            activeControl_ = 0;
+            break;
+        }
+}
+
+void TCustomForm::SelectFirst()
+{
+    TWinControl* active = ActiveControl();
+    if (active && active->CanFocus()) {
+        SetFocusedControl(active);
+        return;
+    }
+    if (TWinControl* first = FindNextControl(nullptr, true, true))
+        SetFocusedControl(first);
+}
+
+platform::NativeWindow& TCustomForm::NativeWindow()
+{
+    if (!native_) {
+        platform::WindowOptions options;
+        options.caption = GetText();
+        options.clientWidth = Width();
+        options.clientHeight = Height();
+        options.resizable = borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin;
+        options.minimizeBox = borderIcons_.Contains(biMinimize) && borderStyle_ != bsDialog;
+        options.maximizeBox = borderIcons_.Contains(biMaximize) && options.resizable;
+        native_ = platform::CurrentDesktop().CreateWindow(options);
+        native_->MoveTo(Left(), Top());
+        if (!icon_->Empty())
+            native_->SetIcon(icon_->Image());
+        else if (Application && Application->Icon() && !Application->Icon()->Empty())
+            native_->SetIcon(Application->Icon()->Image());
+        dirty_ = {0, 0, Width(), Height()};
+    }
+    return *native_;
+}
+
+void TCustomForm::SetText(const std::string& text)
+{
+    if (text == GetText())
+        return;
+    TWinControl::SetText(text);
+    if (native_)
+        native_->SetCaption(text);
+}
+
+void TCustomForm::Invalidate()
+{
+    InvalidateFormRect({0, 0, Width(), Height()});
+}
+
+void TCustomForm::InvalidateFormRect(const platform::Rect& rect)
+{
+    const platform::Rect r = rect.Intersect({0, 0, Width(), Height()});
+    if (r.IsEmpty())
+        return;
+    if (dirty_.IsEmpty()) {
+        dirty_ = r;
+        return;
+    }
+    dirty_ = {std::min(dirty_.left, r.left), std::min(dirty_.top, r.top), std::max(dirty_.right, r.right),
+              std::max(dirty_.bottom, r.bottom)};
+}
+
+bool TCustomForm::NeedsPaint() const
+{
+    return native_ && Visible() && !dirty_.IsEmpty();
+}
+
+void TCustomForm::PaintPending()
+{
+    if (!NeedsPaint())
+        return;
+    if (backBuffer_.Width() != Width() || backBuffer_.Height() != Height()) {
+        backBuffer_.Resize(Width(), Height(), ColorToPixel(Color()));
+        dc_.reset();
+        dirty_ = {0, 0, Width(), Height()};
+    }
+    if (!dc_)
+        dc_ = std::make_unique<platform::DeviceContext>(backBuffer_);
+    // Taken before painting: a paint handler that invalidates schedules another paint.
+    const platform::Rect area = dirty_;
+    dirty_ = {};
+    PaintTree(*dc_, area);
+    dc_->RemoveClip();
+    dc_->SetOrigin({0, 0});
+    Present();
+}
+
+void TCustomForm::Present()
+{
+    if (native_ && !backBuffer_.IsEmpty())
+        native_->Present(backBuffer_);
+}
+
+void TCustomForm::Resized()
+{
+    if (native_)
+        native_->SetClientSize(Width(), Height());
+    Invalidate();
+}
+
+void TCustomForm::DoShow()
+{
+    if (onShow_)
+        onShow_(this);
+}
+
+void TCustomForm::DoCreate()
+{
+    if (onCreate_)
+        onCreate_(this);
+}
+
+void TCustomForm::Loaded()
+{
+    TWinControl::Loaded();
+    DoCreate();
+}
+
+void TCustomForm::VisibleChanged()
+{
+    if (IsLoading())
+        return;
+    if (Visible())
+        ShowNative();
+    else if (native_) {
+        if (onHide_)
+            onHide_(this);
+        native_->Hide();
+        Activate(false);
+    }
+}
+
+void TCustomForm::ShowNative()
+{
+    NativeWindow();
+    DoShow();
+    if (!shownOnce_ && (position_ == poScreenCenter || position_ == poDesktopCenter)) {
+        // Centred on the client size; "div" truncates toward zero.
+        const auto& desktop = platform::CurrentDesktop();
+        SetBounds((desktop.ScreenWidth() - Width()) / 2, (desktop.ScreenHeight() - Height()) / 2, Width(),
+                  Height());
+    }
+    shownOnce_ = true;
+    native_->MoveTo(Left(), Top());
+    native_->Show();
+    Invalidate();
+    Activate(true);
+}
+
+void TCustomForm::Activate(bool active)
+{
+    if (active == active_)
+        return;
+    active_ = active;
+    if (active) {
+        activeForm = this;
+        if (onActivate_)
+            onActivate_(this);
+        if (!FocusedControl())
+            SelectFirst();
+    } else if (activeForm == this) {
+        activeForm = nullptr;
+    }
+}
+
+void TCustomForm::EnabledChanged()
+{
+    TWinControl::EnabledChanged();
+    if (native_)
+        native_->SetEnabled(Enabled());
+}
+
+void TCustomForm::Close()
+{
+    bool canClose = true;
+    if (onCloseQuery_)
+        onCloseQuery_(this, canClose);
+    if (!canClose)
+        return;
+    const bool isMain = Application && Application->MainForm() == this;
+    TCloseAction action = isMain ? caFree : caHide;
+    if (onClose_)
+        onClose_(this, action);
+    if (action == caNone)
+        return;
+    if (isMain) {
+        Application->Terminate();
+        return;
+    }
+    SetVisible(false);
+}
+
+bool TCustomForm::DialogKey(uint16_t key, TShiftState shift)
+{
+    namespace vk = platform::vk;
+    if (!shift.Contains(ssAlt)) {
+        switch (key) {
+        case vk::Tab:
+            if (shift.Contains(ssCtrl))
+                break;
+            SelectNext(FocusedControl(), !shift.Contains(ssShift), true);
+            return true;
+        case vk::Left:
+        case vk::Right:
+        case vk::Up:
+        case vk::Down:
+            // Arrows move among the siblings of the focused control, tab stops or not.
+            if (TWinControl* focused = FocusedControl(); focused && focused->Parent()) {
+                focused->Parent()->SelectNext(focused, key == vk::Right || key == vk::Down, false);
+                return true;
+            }
+            return false;
+        default: break;
+        }
+    }
+    return TWinControl::DialogKey(key, shift);
+}
+
+void TCustomForm::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_PAINT:
+        // From the queue (no device context): paint what is dirty and present it.
+        if (message.WParam == 0) {
+            PaintPending();
+            return;
+        }
+        break;
+    case WM_CLOSE: Close(); return;
+    case WM_ACTIVATE: Activate(message.WParam != 0); return;
+    case WM_SYSCOMMAND:
+        if (message.WParam == SC_CLOSE) {
+            Close();
+            return;
+        }
+        break;
+    default: break;
+    }
+    TWinControl::Dispatch(message);
+}

@@ -1,0 +1,137 @@
+#pragma once
+// A top-level window: one native window of the desktop, a back buffer of its client size in
+// which every control of the form paints, the keyboard focus of its controls, and the dialog
+// keys (Tab / Shift+Tab move the focus, arrows move among siblings, Enter and Escape are
+// offered to the buttons).
+//
+// Painting: invalidation only records a dirty rectangle (the union of what was invalidated).
+// When the queue runs dry the form gets a WM_PAINT; it repaints the controls that meet the
+// dirty rectangle into the back buffer (each under a clip of its own rectangle and with its
+// own origin) and presents the buffer. The buffer, its device context and the dirty rectangle
+// are reused, so a steady-state paint allocates nothing. An expose only presents again.
+
+#include "forms/TWinControl.h"
+#include "platform/Desktop.h"
+#include "platform/DeviceContext.h"
+
+#include <memory>
+
+class TIcon;
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+F2_ENUM_TYPE(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
+             "bsSizeToolWin");
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+F2_ENUM_TYPE(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp");
+using TBorderIcons = TSet<TBorderIcon>;
+F2_SET_TYPE(TBorderIcons, TBorderIcon);
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+                 poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+F2_ENUM_TYPE(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+             "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter");
+
+class TCustomForm : public TWinControl {
+    F2_CLASS(TCustomForm, TWinControl)
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    // The form's client size is its size: the desktop draws the frame outside it.
+    void SetClientWidth(int width) { SetWidth(width); }
+    void SetClientHeight(int height) { SetHeight(height); }
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style) { borderStyle_ = style; }
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons icons) { borderIcons_ = icons; }
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int ppi);
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(TIcon* icon);
+
+    TWinControl* ActiveControl() const;
+    void SetActiveControl(TWinControl* control);
+    TWinControl* FocusedControl() const;
+    // Moves the focus (OnExit/focus-lost of the old control, then OnEnter/focus-gained).
+    void SetFocusedControl(TWinControl* control);
+    // A control that is being disabled, hidden or removed gives up the focus it or a child has.
+    void DefocusControl(TControl* control);
+    void ControlRemoved(TControl* control) { DefocusControl(control); }
+    void SelectFirst();
+
+    // Showing: OnShow, then the position rule, then the native window appears.
+    void ShowForm() { SetVisible(true); }
+    // Asks OnCloseQuery and OnClose; closing the main form terminates the application.
+    void Close();
+    bool Active() const { return active_; }
+
+    const TNotifyEvent& OnShow() const { return onShow_; }
+    void SetOnShow(const TNotifyEvent& h) { onShow_ = h; }
+    const TNotifyEvent& OnCreate() const { return onCreate_; }
+    void SetOnCreate(const TNotifyEvent& h) { onCreate_ = h; }
+    const TNotifyEvent& OnHide() const { return onHide_; }
+    void SetOnHide(const TNotifyEvent& h) { onHide_ = h; }
+    const TNotifyEvent& OnActivate() const { return onActivate_; }
+    void SetOnActivate(const TNotifyEvent& h) { onActivate_ = h; }
+    const TCloseEvent& OnClose() const { return onClose_; }
+    void SetOnClose(const TCloseEvent& h) { onClose_ = h; }
+    const TCloseQueryEvent& OnCloseQuery() const { return onCloseQuery_; }
+    void SetOnCloseQuery(const TCloseQueryEvent& h) { onCloseQuery_ = h; }
+
+    // The desktop window, made on first need.
+    platform::NativeWindow& NativeWindow();
+    bool HasNativeWindow() const { return native_ != nullptr; }
+    const platform::Raster& BackBuffer() const { return backBuffer_; }
+
+    // Painting (see the top of this file).
+    void InvalidateFormRect(const platform::Rect& rect);
+    bool NeedsPaint() const;
+    const platform::Rect& DirtyRect() const { return dirty_; }
+    void PaintPending();
+    void Present();
+
+    void Invalidate() override;
+    void SetText(const std::string& text) override;
+    void Dispatch(TMessage& message) override;
+    void Loaded() override;
+    bool HasParent() const override { return false; }
+
+    // Every form that exists, in creation order (the desktop's list of top-level windows).
+    static const std::vector<TCustomForm*>& Forms();
+    static TCustomForm* FindByNativeId(uint64_t id);
+    static TCustomForm* ActiveForm();
+
+protected:
+    virtual void DoShow();
+    virtual void DoCreate();
+    bool DialogKey(uint16_t key, TShiftState shift) override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+    void Resized() override;
+    void PaintWindow(platform::DeviceContext&) override {}
+
+private:
+    void ShowNative();
+    void Activate(bool active);
+
+    std::unique_ptr<platform::NativeWindow> native_;
+    platform::Raster backBuffer_;
+    std::unique_ptr<platform::DeviceContext> dc_;
+    platform::Rect dirty_;
+    HWND focused_ = 0;
+    HWND activeControl_ = 0;
+    bool active_ = false;
+    bool shownOnce_ = false;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+    TPosition position_ = poDesigned;
+    int pixelsPerInch_ = 96;
+    std::unique_ptr<TIcon> icon_;
+    TNotifyEvent onShow_;
+    TNotifyEvent onCreate_;
+    TNotifyEvent onHide_;
+    TNotifyEvent onActivate_;
+    TCloseEvent onClose_;
+    TCloseQueryEvent onCloseQuery_;
+};

@@ -1,0 +1,3 @@
+#include "forms/TForm.h"
+
+F2_DEFINE_CLASS(TForm, TCustomForm, F2_FACTORY(TForm)) {}
