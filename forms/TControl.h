@@ -11,10 +11,12 @@
 #include "forms/TComponent.h"
 #include "forms/TCursor.h"
 #include "forms/TFont.h"
+#include "platform/DeviceContext.h"
 #include "platform/Raster.h"
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TWinControl;
 class TCustomForm;
@@ -111,6 +113,9 @@ public:
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* parent) override;
+
+    // The size of text in a font (advance width, cell height), measured without a canvas.
+    static platform::Size TextSize(const TFont& font, std::string_view utf8);
 
     // Inputs reach only enabled controls; answers also for messages a subclass adds.
     static bool IsInputMessage(uint32_t msg);

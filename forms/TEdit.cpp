@@ -1,0 +1,201 @@
+#include "forms/TEdit.h"
+
+#include "forms/ClassicLook.h"
+#include "platform/Desktop.h"
+
+F2_DEFINE_CLASS(TCustomEdit, TCustomControl, F2_NO_FACTORY) {}
+
+F2_DEFINE_CLASS(TEdit, TCustomEdit, F2_FACTORY(TEdit))
+{
+    c.Property("Text", &TEdit::GetText, &TEdit::SetText);
+    c.Property("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength).Default(0);
+    c.Property("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly).Default(0);
+    c.Property("OnChange", &TEdit::OnChange, &TEdit::SetOnChange);
+}
+
+namespace {
+constexpr int kEdge = 2;     // the sunken edge
+constexpr int kMargin = 1;   // between the edge and the text
+} // namespace
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TCustomControl(owner)
+{
+    InitBounds(121, 21);
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetCursor(crIBeam);
+    buffer_.SetClipboard(EditClipboard{
+        [] { return platform::HasDesktop() ? platform::CurrentDesktop().ClipboardText() : std::string(); },
+        [](const std::string& text) {
+            if (platform::HasDesktop())
+                platform::CurrentDesktop().SetClipboardText(text);
+        }});
+}
+
+void TCustomEdit::SetText(const std::string& text)
+{
+    if (!buffer_.SetText(text))
+        return;
+    Invalidate();
+    Change();
+}
+
+void TCustomEdit::Select(int start, int length)
+{
+    buffer_.Select(start, length);
+    Invalidate();
+}
+
+void TCustomEdit::SelectAll()
+{
+    buffer_.SelectAll();
+    Invalidate();
+}
+
+void TCustomEdit::Change()
+{
+    if (onChange_)
+        onChange_(this);
+}
+
+void TCustomEdit::Edited(bool changed)
+{
+    Invalidate();
+    if (changed)
+        Change();
+}
+
+void TCustomEdit::KeyDownDefault(uint16_t key, TShiftState shift)
+{
+    uint32_t modifiers = 0;
+    if (shift.Contains(ssShift))
+        modifiers |= platform::ModShift;
+    if (shift.Contains(ssCtrl))
+        modifiers |= platform::ModCtrl;
+    if (shift.Contains(ssAlt))
+        modifiers |= platform::ModAlt;
+    const EditBuffer::KeyResult result = buffer_.KeyDown(key, modifiers);
+    if (result.handled || result.changed)
+        Edited(result.changed);
+}
+
+void TCustomEdit::KeyChar(uint32_t ch)
+{
+    const EditBuffer::KeyResult result = buffer_.Char(char32_t(ch));
+    if (result.handled || result.changed)
+        Edited(result.changed);
+}
+
+void TCustomEdit::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_CUT: Edited(buffer_.Cut()); return;
+    case WM_COPY: buffer_.Copy(); return;
+    case WM_PASTE: Edited(buffer_.Paste()); return;
+    case WM_CLEAR: Edited(buffer_.Clear()); return;
+    case WM_UNDO: Edited(buffer_.Undo()); return;
+    default: TCustomControl::Dispatch(message); return;
+    }
+}
+
+platform::Rect TCustomEdit::TextArea() const
+{
+    const platform::Rect c = ClientRect();
+    return {c.left + kEdge + kMargin, c.top + kEdge, c.right - kEdge - kMargin, c.bottom - kEdge};
+}
+
+TextMeasure TCustomEdit::Measure() const
+{
+    return [font = Font()](std::string_view text) { return TextSize(*font, text).cx; };
+}
+
+void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == mbLeft) {
+        if (!Focused() && CanFocus()) {
+            focusingByMouse_ = true;
+            SetFocus();
+            focusingByMouse_ = false;
+        }
+        const platform::Rect area = TextArea();
+        const int position = buffer_.PositionFromX(x - area.left, Measure());
+        if (shift.Contains(ssDouble))
+            buffer_.DoubleClick(position);
+        else
+            buffer_.MouseDown(position, shift.Contains(ssShift));
+        Invalidate();
+    }
+    TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TCustomEdit::MouseMove(TShiftState shift, int x, int y)
+{
+    if (buffer_.Dragging()) {
+        buffer_.MouseMove(buffer_.PositionFromX(x - TextArea().left, Measure()));
+        Invalidate();
+    }
+    TCustomControl::MouseMove(shift, x, y);
+}
+
+void TCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == mbLeft)
+        buffer_.MouseUp();
+    TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TCustomEdit::FocusGained()
+{
+    if (!focusingByMouse_)
+        buffer_.SelectAll();
+    Invalidate();
+}
+
+void TCustomEdit::FocusLost()
+{
+    buffer_.MouseUp();
+    Invalidate();
+}
+
+void TCustomEdit::Paint()
+{
+    TCanvas& canvas = *Canvas();
+    platform::DeviceContext& dc = canvas.Handle();
+    ClassicLook look(dc);
+    const platform::Rect inner = look.DrawEdgeSunken(ClientRect());
+    const platform::Pixel background = ColorToPixel(Enabled() ? Color() : clBtnFace);
+    dc.FillRect(inner, platform::BrushSpec{background, platform::BrushStyle::Solid});
+
+    const platform::Rect area = TextArea();
+    const TextMeasure measure = Measure();
+    buffer_.ScrollCaretIntoView(area.Width(), measure);
+    canvas.SetFont(Font());
+    platform::DeviceContext& textDc = canvas.Handle();
+    textDc.IntersectClip(inner);
+    textDc.SetBackMode(platform::BackgroundMode::Transparent);
+    textDc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
+    const int top = area.top + 1;
+    const std::string& text = buffer_.Text();
+    if (!Enabled()) {
+        textDc.SetTextColor(ColorToPixel(clGrayText));
+        textDc.TextOut(area.left + buffer_.XFromPosition(0, measure), top, text);
+        return;
+    }
+    textDc.TextOut(area.left + buffer_.XFromPosition(0, measure), top, text);
+    if (!Focused())
+        return;
+    // The selection is drawn over the plain text in the highlight colours.
+    const platform::Size cell = textDc.TextExtent("0");
+    if (buffer_.HasSelection()) {
+        const int x0 = area.left + buffer_.XFromPosition(buffer_.SelStart(), measure);
+        const int x1 = area.left + buffer_.XFromPosition(buffer_.SelEnd(), measure);
+        textDc.FillRect({x0, top, x1, top + cell.cy},
+                        platform::BrushSpec{ColorToPixel(clHighlight), platform::BrushStyle::Solid});
+        textDc.SetTextColor(ColorToPixel(clHighlightText));
+        textDc.TextOut(x0, top, buffer_.SelText());
+    }
+    // The caret: a steady one-pixel bar (there are no timers to blink it).
+    const int caretX = area.left + buffer_.XFromPosition(buffer_.Caret(), measure);
+    textDc.FillRect({caretX, top, caretX + 1, top + cell.cy},
+                    platform::BrushSpec{ColorToPixel(clWindowText), platform::BrushStyle::Solid});
+}

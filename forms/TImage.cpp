@@ -1,0 +1,72 @@
+#include "forms/TImage.h"
+
+#include "forms/TCanvas.h"
+
+F2_DEFINE_CLASS(TImage, TGraphicControl, F2_FACTORY(TImage))
+{
+    c.Property("Picture", &TImage::Picture, &TImage::SetPicture);
+    c.Property("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize).Default(0);
+    c.Property("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(0);
+    c.Property("Center", &TImage::Center, &TImage::SetCenter).Default(0);
+}
+
+TImage::TImage(TComponent* owner) : TGraphicControl(owner), picture_(std::make_unique<TPicture>())
+{
+    InitBounds(105, 105);
+    picture_->SetOnChange([this](TObject*) {
+        AdjustSize();
+        Invalidate();
+    });
+}
+
+TImage::~TImage()
+{
+    picture_->SetOnChange(nullptr);
+}
+
+void TImage::SetStretch(bool value)
+{
+    if (value == stretch_)
+        return;
+    stretch_ = value;
+    Invalidate();
+}
+
+void TImage::SetCenter(bool value)
+{
+    if (value == center_)
+        return;
+    center_ = value;
+    Invalidate();
+}
+
+void TImage::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustSize();
+}
+
+void TImage::AdjustSize()
+{
+    if (!AutoSize() || IsLoading() || !picture_->Graphic() || picture_->Graphic()->Empty())
+        return;
+    SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
+}
+
+void TImage::Paint()
+{
+    TGraphic* graphic = picture_->Graphic();
+    if (!graphic || graphic->Empty())
+        return;
+    const platform::Rect client = ClientRect();
+    if (stretch_) {
+        Canvas()->StretchDraw(client, *graphic);
+        return;
+    }
+    int x = 0, y = 0;
+    if (center_) {
+        x = (client.Width() - graphic->Width()) / 2;
+        y = (client.Height() - graphic->Height()) / 2;
+    }
+    Canvas()->Draw(x, y, *graphic);
+}

@@ -1,0 +1,128 @@
+#include "forms/TRadioButton.h"
+
+#include "forms/ClassicLook.h"
+#include "platform/Desktop.h"
+
+#include <algorithm>
+
+F2_DEFINE_CLASS(TRadioButton, TCustomControl, F2_FACTORY(TRadioButton))
+{
+    c.Property("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption);
+    c.Property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(0);
+}
+
+TRadioButton::TRadioButton(TComponent* owner) : TCustomControl(owner)
+{
+    InitBounds(113, 17);
+    SetParentColor(true);
+    SetClickEvents(false);
+}
+
+void TRadioButton::SetChecked(bool value)
+{
+    if (value == checked_)
+        return;
+    checked_ = value;
+    SetTabStop(value);
+    Invalidate();
+    if (!value)
+        return;
+    if (TWinControl* parent = Parent())
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            if (auto* sibling = dynamic_cast<TRadioButton*>(parent->Controls(i)); sibling && sibling != this)
+                sibling->SetChecked(false);
+    Click();
+}
+
+TRadioButton* TRadioButton::NextInGroup(bool forward) const
+{
+    TWinControl* parent = Parent();
+    if (!parent)
+        return nullptr;
+    const auto& list = parent->TabList();
+    const int count = int(list.size());
+    int index = 0;
+    while (index < count && list[size_t(index)] != this)
+        ++index;
+    for (int step = 1; step < count; ++step) {
+        const int i = forward ? (index + step) % count : (index - step + count) % count;
+        auto* radio = dynamic_cast<TRadioButton*>(list[size_t(i)]);
+        if (radio && radio->CanFocus())
+            return radio;
+    }
+    return nullptr;
+}
+
+void TRadioButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == mbLeft) {
+        if (CanFocus() && !Focused())
+            SetFocus();
+        pressed_ = true;
+        Invalidate();
+    }
+    TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TRadioButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == mbLeft && pressed_) {
+        pressed_ = false;
+        Invalidate();
+        if (ClientRect().Contains({x, y}))
+            SetChecked(true);
+    }
+    TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TRadioButton::CancelMode()
+{
+    if (pressed_) {
+        pressed_ = false;
+        Invalidate();
+    }
+    TCustomControl::CancelMode();
+}
+
+void TRadioButton::KeyDownDefault(uint16_t key, TShiftState)
+{
+    namespace vk = platform::vk;
+    if (key == vk::Left || key == vk::Up || key == vk::Right || key == vk::Down) {
+        if (TRadioButton* next = NextInGroup(key == vk::Right || key == vk::Down)) {
+            next->SetFocus();
+            next->SetChecked(true);
+        }
+    }
+}
+
+void TRadioButton::KeyUpDefault(uint16_t key, TShiftState)
+{
+    if (key == platform::vk::Space)
+        SetChecked(true);
+}
+
+void TRadioButton::Paint()
+{
+    TCanvas& canvas = *Canvas();
+    platform::DeviceContext& dc = canvas.Handle();
+    const platform::Rect client = ClientRect();
+    dc.FillRect(client, platform::BrushSpec{ColorToPixel(Color()), platform::BrushStyle::Solid});
+    ClassicLook look(dc);
+    const int cell = ClassicLook::kRadioSize;
+    look.DrawRadio(0, (client.Height() - cell) / 2, checked_, Enabled());
+    const std::string text = Caption();
+    if (text.empty())
+        return;
+    canvas.SetFont(Font());
+    const platform::Size size = canvas.TextExtent(text);
+    platform::DeviceContext& textDc = canvas.Handle();
+    textDc.SetBackMode(platform::BackgroundMode::Transparent);
+    textDc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
+    const int x = cell + 4, y = (client.Height() - size.cy) / 2;
+    if (Enabled())
+        textDc.TextOut(x, y, text);
+    else
+        look.DrawDisabledText(x, y, text);
+    if (Focused())
+        look.DrawFocusRect({x - 1, y, std::min(x + size.cx + 1, client.right), std::min(y + size.cy, client.bottom)});
+}

@@ -1,0 +1,31 @@
+#pragma once
+// A radio button. The radio buttons with the same parent form one exclusive group: checking
+// one unchecks the others. OnClick runs only when a button turns from unchecked to checked
+// (mouse, Space or arrows, or Checked set from code); clicking the checked one does nothing.
+// Only the checked button of a group is a tab stop; arrow keys move within the group and check.
+
+#include "forms/TCustomControl.h"
+
+class TRadioButton : public TCustomControl {
+    F2_CLASS(TRadioButton, TCustomControl)
+public:
+    explicit TRadioButton(TComponent* owner);
+
+    bool Checked() const { return checked_; }
+    void SetChecked(bool value);
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void CancelMode() override;
+    void KeyDownDefault(uint16_t key, TShiftState shift) override;
+    void KeyUpDefault(uint16_t key, TShiftState shift) override;
+    intptr_t DialogCode() const override { return DLGC_BUTTON | DLGC_WANTARROWS; }
+
+private:
+    TRadioButton* NextInGroup(bool forward) const;
+
+    bool checked_ = false;
+    bool pressed_ = false;
+};

@@ -1,0 +1,107 @@
+#pragma once
+// A headless desktop, an application object and one shown form, with helpers that post input
+// and run the real loop until it goes idle.
+
+#include "forms/MessageQueue.h"
+#include "forms/TApplication.h"
+#include "forms/TForm.h"
+#include "platform/HeadlessDesktop.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        MessageQueue::Clear();
+        auto desktop = std::make_unique<platform::HeadlessDesktop>(1024, 768);
+        desk = desktop.get();
+        platform::InstallDesktop(std::move(desktop));
+        app = std::make_unique<TApplication>(nullptr);
+        app->CreateForm(form);
+        form->SetBounds(0, 0, 300, 200);
+    }
+
+    void TearDown() override
+    {
+        app.reset();
+        MessageQueue::Clear();
+    }
+
+    void Show()
+    {
+        form->ShowForm();
+        RunUntilIdle();
+    }
+
+    platform::HeadlessWindow& Window() { return *desk->FindWindow(form->NativeWindow().Id()); }
+
+    // Runs loop passes until the loop has waited once (everything posted is handled).
+    void RunUntilIdle()
+    {
+        const int waits = desk->WaitCount();
+        for (int guard = 0; desk->WaitCount() == waits && guard < 10000; ++guard) {
+            try {
+                app->HandleMessage();
+            } catch (...) {
+                app->HandleException(app.get());
+            }
+        }
+    }
+
+    void Key(uint16_t key, const std::string& text = {}, uint32_t mods = 0)
+    {
+        platform::Event down;
+        down.type = platform::EventType::KeyDown;
+        down.window = form->NativeWindow().Id();
+        down.key = key;
+        down.text = text;
+        down.modifiers = mods;
+        desk->PostEvent(down);
+        platform::Event up = down;
+        up.type = platform::EventType::KeyUp;
+        up.text.clear();
+        desk->PostEvent(up);
+        if (autoRun)
+            RunUntilIdle();
+    }
+
+    void Type(const std::string& chars)
+    {
+        for (char c : chars) {
+            const uint16_t key = (c >= 'a' && c <= 'z') ? uint16_t(c - 32) : uint16_t(c);
+            Key(key, std::string(1, c));
+        }
+    }
+
+    void Mouse(platform::EventType type, int x, int y, platform::MouseButton button = platform::MouseButton::Left,
+               int clicks = 1)
+    {
+        platform::Event e;
+        e.type = type;
+        e.window = form->NativeWindow().Id();
+        e.x = x;
+        e.y = y;
+        e.button = button;
+        e.clicks = clicks;
+        desk->PostEvent(e);
+    }
+
+    void Click(int x, int y)
+    {
+        Mouse(platform::EventType::MouseDown, x, y);
+        Mouse(platform::EventType::MouseUp, x, y);
+        if (autoRun)
+            RunUntilIdle();
+    }
+
+    platform::HeadlessDesktop* desk = nullptr;
+    std::unique_ptr<TApplication> app;
+    TForm* form = nullptr;
+    std::vector<std::string> log;
+    bool autoRun = true;   // input helpers run the loop until idle
+};
