@@ -1,0 +1,31 @@
+#include "chart/TChart.h"
+
+#include "chart/TChartAxis.h"
+#include "chart/TChartDepthAxis.h"
+#include "chart/TView3DOptions.h"
+
+F2_DEFINE_CLASS(TChart, TCustomChart, F2_FACTORY(TChart))
+{
+    c.Property("AxisVisible", &TChart::AxisVisible, &TChart::SetAxisVisible).Default(1);
+    c.Property("BackColor", &TChart::BackColor, &TChart::SetBackColor).Default(clDefault);
+    c.Property("BottomAxis", &TChart::BottomAxis, &TChart::SetBottomAxis);
+    c.Property("Chart3DPercent", &TChart::Chart3DPercent, &TChart::SetChart3DPercent).Default(15);
+    c.Property("ClipPoints", &TChart::ClipPoints, &TChart::SetClipPoints).Default(1);
+    c.Property("DepthAxis", &TChart::DepthAxis, &TChart::SetDepthAxis);
+    c.Property("LeftAxis", &TChart::LeftAxis, &TChart::SetLeftAxis);
+    c.Property("MarginBottom", &TChart::MarginBottom, &TChart::SetMarginBottom).Default(4);
+    c.Property("MarginLeft", &TChart::MarginLeft, &TChart::SetMarginLeft).Default(3);
+    c.Property("MarginRight", &TChart::MarginRight, &TChart::SetMarginRight).Default(3);
+    c.Property("MarginTop", &TChart::MarginTop, &TChart::SetMarginTop).Default(4);
+    c.Property("MaxPointsPerPage", &TChart::MaxPointsPerPage, &TChart::SetMaxPointsPerPage).Default(0);
+    c.Property("Page", &TChart::Page, &TChart::SetPage).Default(1);
+    c.Property("RightAxis", &TChart::RightAxis, &TChart::SetRightAxis);
+    c.Property("TopAxis", &TChart::TopAxis, &TChart::SetTopAxis);
+    c.Property("View3D", &TChart::View3D, &TChart::SetView3D).Default(1);
+    c.Property("View3DOptions", &TChart::View3DOptions, &TChart::SetView3DOptions);
+    c.Property("View3DWalls", &TChart::View3DWalls, &TChart::SetView3DWalls).Default(1);
+    c.Property("OnAfterDraw", &TChart::OnAfterDraw, &TChart::SetOnAfterDraw);
+    c.Property("OnBeforeDrawAxes", &TChart::OnBeforeDrawAxes, &TChart::SetOnBeforeDrawAxes);
+    c.Property("OnBeforeDrawSeries", &TChart::OnBeforeDrawSeries, &TChart::SetOnBeforeDrawSeries);
+    c.Property("OnGetAxisLabel", &TChart::OnGetAxisLabel, &TChart::SetOnGetAxisLabel);
+}

@@ -1,0 +1,5 @@
+#include "chart/TChartDepthAxis.h"
+
+F2_DEFINE_CLASS(TChartDepthAxis, TCustomChartAxis, F2_NO_FACTORY)
+{
+}

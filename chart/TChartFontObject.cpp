@@ -1,0 +1,33 @@
+#include "chart/TChartFontObject.h"
+
+F2_DEFINE_CLASS(TChartFontObject, TPersistent, F2_NO_FACTORY)
+{
+    c.Property("Font", &TChartFontObject::Font, &TChartFontObject::SetFont);
+}
+
+TChartFontObject::TChartFontObject(TNotifyEvent onChange)
+    : font_(std::make_unique<TFont>()), onChange_(std::move(onChange))
+{
+    // The chart's texts start in Arial, 8 points, black.
+    font_->SetName("Arial");
+    font_->SetSize(8);
+    font_->SetColor(clBlack);
+    font_->SetOnChange([this](TObject*) { Changed(); });
+}
+
+TChartFontObject::~TChartFontObject() = default;
+
+void TChartFontObject::Changed()
+{
+    if (onChange_)
+        onChange_(this);
+}
+
+void TChartFontObject::Assign(TPersistent* source)
+{
+    if (auto* other = dynamic_cast<TChartFontObject*>(source)) {
+        font_->Assign(other->font_.get());
+        return;
+    }
+    TPersistent::Assign(source);
+}

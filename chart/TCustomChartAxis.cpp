@@ -1,0 +1,568 @@
+#include "chart/TCustomChartAxis.h"
+
+#include "chart/ChartExceptions.h"
+#include "chart/ChartNumberFormat.h"
+#include "chart/DateTimeText.h"
+#include "chart/TChartAxisPen.h"
+#include "chart/TChartAxisTitle.h"
+#include "chart/TChartCanvas3D.h"
+#include "chart/TChartHiddenPen.h"
+#include "chart/TChartSeries.h"
+#include "chart/TChartSeriesList.h"
+#include "chart/TChartValueList.h"
+#include "chart/TCustomAxisPanel.h"
+#include "chart/TDarkGrayPen.h"
+#include "chart/TDottedGrayPen.h"
+#include "forms/TFont.h"
+#include "rtl/NumberText.h"
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cmath>
+#include <utility>
+
+F2_DEFINE_CLASS(TCustomChartAxis, TPersistent, F2_NO_FACTORY)
+{
+    using A = TCustomChartAxis;
+    c.Property("Automatic", &A::Automatic, &A::SetAutomatic).Default(1);
+    c.Property("AutomaticMaximum", &A::AutomaticMaximum, &A::SetAutomaticMaximum).Default(1);
+    c.Property("AutomaticMinimum", &A::AutomaticMinimum, &A::SetAutomaticMinimum).Default(1);
+    c.Property("Axis", &A::Axis, &A::SetAxis);
+    c.Property("AxisValuesFormat", &A::AxisValuesFormat, &A::SetAxisValuesFormat);
+    c.Property("DateTimeFormat", &A::DateTimeFormat, &A::SetDateTimeFormat);
+    c.Property("EndPosition", &A::EndPosition, &A::SetEndPosition);
+    c.Property("ExactDateTime", &A::ExactDateTime, &A::SetExactDateTime).Default(1);
+    c.Property("Grid", &A::Grid, &A::SetGrid);
+    c.Property("GridCentered", &A::GridCentered, &A::SetGridCentered).Default(0);
+    c.Property("Increment", &A::Increment, &A::SetIncrement);
+    c.Property("Inverted", &A::Inverted, &A::SetInverted).Default(0);
+    c.Property("Labels", &A::Labels, &A::SetLabels).Default(1);
+    c.Property("LabelsAngle", &A::LabelsAngle, &A::SetLabelsAngle).Default(0);
+    c.Property("LabelsFont", &A::LabelsFont, &A::SetLabelsFont);
+    c.Property("LabelsMultiLine", &A::LabelsMultiLine, &A::SetLabelsMultiLine).Default(0);
+    c.Property("LabelsOnAxis", &A::LabelsOnAxis, &A::SetLabelsOnAxis).Default(1);
+    c.Property("LabelsSeparation", &A::LabelsSeparation, &A::SetLabelsSeparation).Default(10);
+    c.Property("LabelsSize", &A::LabelsSize, &A::SetLabelsSize).Default(0);
+    c.Property("LabelStyle", &A::LabelStyle, &A::SetLabelStyle).Default(talAuto);
+    c.Property("Logarithmic", &A::Logarithmic, &A::SetLogarithmic).Default(0);
+    c.Property("LogarithmicBase", &A::LogarithmicBase, &A::SetLogarithmicBase).Default(10);
+    c.Property("Maximum", &A::Maximum, &A::SetMaximum);
+    c.Property("Minimum", &A::Minimum, &A::SetMinimum);
+    c.Property("MinorGrid", &A::MinorGrid, &A::SetMinorGrid);
+    c.Property("MinorTickCount", &A::MinorTickCount, &A::SetMinorTickCount).Default(3);
+    c.Property("MinorTickLength", &A::MinorTickLength, &A::SetMinorTickLength).Default(2);
+    c.Property("MinorTicks", &A::MinorTicks, &A::SetMinorTicks);
+    c.Property("PositionPercent", &A::PositionPercent, &A::SetPositionPercent);
+    c.Property("RoundFirstLabel", &A::RoundFirstLabel, &A::SetRoundFirstLabel).Default(1);
+    c.Property("StartPosition", &A::StartPosition, &A::SetStartPosition);
+    c.Property("TickInnerLength", &A::TickInnerLength, &A::SetTickInnerLength).Default(0);
+    c.Property("TickLength", &A::TickLength, &A::SetTickLength).Default(4);
+    c.Property("TickOnLabelsOnly", &A::TickOnLabelsOnly, &A::SetTickOnLabelsOnly).Default(1);
+    c.Property("Ticks", &A::Ticks, &A::SetTicks);
+    c.Property("TicksInner", &A::TicksInner, &A::SetTicksInner);
+    c.Property("Title", &A::Title, &A::SetTitle);
+    c.Property("TitleSize", &A::TitleSize, &A::SetTitleSize).Default(0);
+    c.Property("Visible", &A::Visible, &A::SetVisible).Default(1);
+}
+
+namespace {
+
+constexpr long double PixelLimit = 2147483647.0L;
+
+int Nearest(long double value)
+{
+    return int(rtl::RoundHalfEven(value));
+}
+
+// base + offset, or base - offset, kept inside the 32-bit range.
+int OffsetPixel(int base, long double offset, bool subtract)
+{
+    const long long step = rtl::RoundHalfEven(offset);
+    const long long pixel = subtract ? (long long)base - step : (long long)base + step;
+    return int(std::clamp<long long>(pixel, INT_MIN, INT_MAX));
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find('\r', start);
+        lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos)
+            return lines;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+double NextNiceStep(double x)
+{
+    // Zero, negative and non-finite steps have no next value; the callers stop on them.
+    if (!(x > 0) || !std::isfinite(x))
+        return x;
+    if (x >= 10)
+        return 10 * NextNiceStep(x * 0.1);
+    if (x < 1)
+        return 0.1 * NextNiceStep(x * 10);
+    if (x < 2)
+        return 2;
+    if (x < 5)
+        return 5;
+    return 10;
+}
+
+TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart) : chart_(chart)
+{
+    const TNotifyEvent repaint = [this](TObject*) { Repaint(); };
+    labelsFont_ = std::make_unique<TFont>();
+    labelsFont_->SetName("Arial");
+    labelsFont_->SetSize(8);
+    labelsFont_->SetColor(clBlack);
+    labelsFont_->SetOnChange(repaint);
+    axisPen_ = std::make_unique<TChartAxisPen>(repaint);
+    ticks_ = std::make_unique<TDarkGrayPen>(repaint);
+    ticksInner_ = std::make_unique<TDarkGrayPen>(repaint);
+    minorTicks_ = std::make_unique<TDarkGrayPen>(repaint);
+    grid_ = std::make_unique<TDottedGrayPen>(repaint);
+    minorGrid_ = std::make_unique<TChartHiddenPen>(repaint);
+    title_ = std::make_unique<TChartAxisTitle>(repaint);
+}
+
+TCustomChartAxis::~TCustomChartAxis() = default;
+
+void TCustomChartAxis::SetKind(bool horizontal, bool farSide, bool zAxis)
+{
+    horizontal_ = horizontal;
+    farSide_ = farSide;
+    zAxis_ = zAxis;
+}
+
+void TCustomChartAxis::Repaint()
+{
+    if (chart_)
+        chart_->Invalidate();
+}
+
+bool TCustomChartAxis::ChartIsLoading() const
+{
+    return chart_ && chart_->IsLoading();
+}
+
+template <class T>
+void TCustomChartAxis::Store(T& field, const T& value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Repaint();
+}
+
+TPersistent* TCustomChartAxis::GetOwner() const
+{
+    return chart_;
+}
+
+// --- Range and span -----------------------------------------------------------------------
+
+void TCustomChartAxis::ComputeRange()
+{
+    if (chart_) {
+        if (automatic_ || automaticMaximum_)
+            maximum_ = chart_->SeriesExtent(this, false, horizontal_);
+        if (automatic_ || automaticMinimum_)
+            minimum_ = chart_->SeriesExtent(this, true, horizontal_);
+    }
+    currentMaximum_ = maximum_;
+    currentMinimum_ = minimum_;
+    currentRange_ = double(static_cast<long double>(currentMaximum_) - currentMinimum_);
+}
+
+void TCustomChartAxis::ComputePixelSpan()
+{
+    if (chart_) {
+        const platform::Rect& plot = chart_->PlotRect();
+        const int base = horizontal_ ? plot.left : plot.top;
+        const long double size = horizontal_ ? plot.Width() : plot.Height();
+        pixelStart_ = base + Nearest(size * 0.01L * startPosition_);
+        pixelEnd_ = base + Nearest(size * 0.01L * endPosition_);
+    }
+    pixelLength_ = pixelEnd_ - pixelStart_;
+    pixelCenter_ = (pixelStart_ + pixelEnd_) / 2;
+}
+
+void TCustomChartAxis::ApplySeriesMargins(int startMargin, int endMargin)
+{
+    const int oldStart = pixelStart_;
+    const int oldEnd = pixelEnd_;
+    pixelStart_ += startMargin;
+    pixelEnd_ -= endMargin;
+    pixelLength_ = pixelEnd_ - pixelStart_;
+    // The values at the old ends under the narrowed span are the widened range.
+    const double startValue = PixelToValue(oldStart);
+    const double endValue = PixelToValue(oldEnd);
+    ComputePixelSpan();
+    currentMinimum_ = startValue;
+    currentMaximum_ = endValue;
+    if (currentMinimum_ > currentMaximum_)
+        std::swap(currentMinimum_, currentMaximum_);
+    currentRange_ = double(static_cast<long double>(currentMaximum_) - currentMinimum_);
+}
+
+void TCustomChartAxis::SetRange(double minimum, double maximum)
+{
+    automatic_ = automaticMinimum_ = automaticMaximum_ = false;
+    if (minimum > maximum)
+        std::swap(minimum, maximum);
+    minimum_ = minimum;
+    maximum_ = maximum;
+    if (static_cast<long double>(maximum_) - minimum_ < 1e-10L)
+        maximum_ = double(static_cast<long double>(minimum_) + 1e-10L);
+    Repaint();
+}
+
+// --- Mapping ------------------------------------------------------------------------------
+
+int TCustomChartAxis::ValueToPixel(double value) const
+{
+    if (zAxis_) {
+        const int depth = chart_ ? chart_->Depth3D() : 0;
+        if (currentRange_ == 0)
+            return depth / 2;
+        const long double d = inverted_ ? static_cast<long double>(currentMaximum_) - value
+                                        : static_cast<long double>(value) - currentMinimum_;
+        const long double t = depth * d / currentRange_;
+        return OffsetPixel(0, std::fabs(t) < PixelLimit ? t : 0, false);
+    }
+    // Horizontal axes grow to the right, vertical ones upward: a vertical axis maps from its
+    // end (bottom) unless inverted.
+    const bool fromEnd = horizontal_ ? inverted_ : !inverted_;
+    if (!logarithmic_) {
+        if (currentRange_ == 0)
+            return pixelCenter_;
+        const long double t = (static_cast<long double>(value) - currentMinimum_) * pixelLength_ / currentRange_;
+        // Offsets beyond the 32-bit range (and non-numbers) are not placed at all.
+        if (!(std::fabs(t) < PixelLimit))
+            return pixelCenter_;
+        return fromEnd ? OffsetPixel(pixelEnd_, t, true) : OffsetPixel(pixelStart_, t, false);
+    }
+    const long double lnMin = currentMinimum_ > 0 ? std::log(static_cast<long double>(currentMinimum_)) : 0;
+    const long double lnMax = currentMaximum_ > 0 ? std::log(static_cast<long double>(currentMaximum_)) : 0;
+    if (lnMax - lnMin == 0)
+        return pixelCenter_;
+    if (value <= 0)
+        return fromEnd ? pixelEnd_ : pixelStart_;
+    if (std::isnan(value))
+        return pixelCenter_;
+    const long double lnValue = std::log(static_cast<long double>(value));
+    const long double d = inverted_ ? lnMax - lnValue : lnValue - lnMin;
+    // Tiny values far below the range give huge offsets: keep them at the 32-bit limit, on
+    // their own side of the axis, so that they stay outside the plot.
+    const long double t = std::clamp(d * pixelLength_ / (lnMax - lnMin), -PixelLimit, PixelLimit);
+    return horizontal_ ? OffsetPixel(pixelStart_, t, false) : OffsetPixel(pixelEnd_, t, true);
+}
+
+double TCustomChartAxis::PixelToValue(int pixel) const
+{
+    if (!logarithmic_) {
+        if (pixelLength_ < 1)
+            return 0;
+        const long double offset = inverted_ ? pixelEnd_ - pixel : pixel - pixelStart_;
+        const long double t = offset * currentRange_ / pixelLength_;
+        return double(horizontal_ ? currentMinimum_ + t : currentMaximum_ - t);
+    }
+    const bool maximumAtStart = horizontal_ ? inverted_ : !inverted_;
+    if (pixel == pixelStart_)
+        return maximumAtStart ? currentMaximum_ : currentMinimum_;
+    if (pixel == pixelEnd_)
+        return maximumAtStart ? currentMinimum_ : currentMaximum_;
+    const long double lnMin = currentMinimum_ > 0 ? std::log(static_cast<long double>(currentMinimum_)) : 0;
+    const long double lnMax = currentMaximum_ > 0 ? std::log(static_cast<long double>(currentMaximum_)) : 0;
+    // A span without length has no inner pixels to convert.
+    if (lnMax - lnMin == 0 || pixelLength_ == 0)
+        return currentMinimum_;
+    const long double offset = inverted_ ? pixelEnd_ - pixel : pixel - pixelStart_;
+    const long double t = offset * (lnMax - lnMin) / pixelLength_;
+    return double(horizontal_ ? std::exp(lnMin + t) : std::exp(lnMax - t));
+}
+
+// --- Labels -------------------------------------------------------------------------------
+
+int TCustomChartAxis::LabelSizeAlongAxis(TChartCanvas& canvas, const std::string& text) const
+{
+    const std::vector<std::string> lines = SplitLines(text);
+    const auto widest = [&] {
+        int w = 0;
+        for (const std::string& line : lines)
+            w = std::max(w, canvas.MeasureTextWidth(line));
+        return w;
+    };
+    const auto stacked = [&] { return canvas.FontPixelHeight() * int(lines.size()); };
+    if (horizontal_)
+        return (labelsAngle_ == 90 || labelsAngle_ == 270) ? stacked() : widest();
+    return (labelsAngle_ == 0 || labelsAngle_ == 180) ? stacked() : widest();
+}
+
+double TCustomChartAxis::ComputeLabelStep()
+{
+    TChartCanvas* canvas = chart_ ? chart_->Canvas3D() : nullptr;
+    if (!canvas)
+        return StepForLabelCount(1);
+    return ComputeLabelStep(*canvas);
+}
+
+double TCustomChartAxis::ComputeLabelStep(TChartCanvas& canvas)
+{
+    const int size = std::max(LabelSizeAlongAxis(canvas, FormatAxisLabel(currentMaximum_)),
+                              LabelSizeAlongAxis(canvas, FormatAxisLabel(currentMinimum_)));
+    int maxLabels = 1;
+    if (size > 0) {
+        int spaced = size;
+        if (labelsSeparation_ > 0)
+            spaced = size + Nearest(labelsSeparation_ * 0.01L * size);
+        maxLabels = Nearest(static_cast<long double>(pixelLength_) / spaced);
+    }
+    return StepForLabelCount(maxLabels);
+}
+
+double TCustomChartAxis::StepForLabelCount(int maxLabels) const
+{
+    constexpr double smallest = 1e-12;
+    if (maxLabels < 1)
+        return smallest;
+    double step = increment_ > 0 ? increment_ : (std::fabs(currentRange_) >= 1 ? 1.0 : smallest);
+    if (labelsSeparation_ > 0) {
+        long long count = (long long)maxLabels + 1;
+        // A step that cannot grow any further (an infinite range) ends the search.
+        while (count > maxLabels && std::isfinite(step)) {
+            const long double q = static_cast<long double>(currentRange_) / step;
+            if (std::fabs(q) < PixelLimit) {
+                count = rtl::RoundHalfEven(q);
+                if (count > maxLabels)
+                    step = NextNiceStep(step);
+            } else if (std::isnan(q)) {
+                break;
+            } else {
+                step = NextNiceStep(step);
+            }
+        }
+    }
+    return std::max(step, smallest);
+}
+
+std::string TCustomChartAxis::FormatAxisLabel(double value) const
+{
+    std::string text;
+    if (showsDateTime_) {
+        if (value >= 0) {
+            if (!dateTimeFormat_.empty())
+                text = FormatChartDateTime(dateTimeFormat_, value);
+            else
+                text = FormatChartDateTime(currentRange_ > 1 ? ShortDateFormat : ShortTimeFormat, value);
+        }
+    } else {
+        text = FormatChartNumber(axisValuesFormat_, value);
+    }
+    if (chart_ && chart_->OnGetAxisLabel())
+        chart_->OnGetAxisLabel()(const_cast<TCustomChartAxis*>(this), nullptr, -1, text);
+    if (labelsMultiLine_) {
+        // Blanks become line breaks, except the group separators inside a number.
+        for (size_t i = 0; i < text.size(); ++i)
+            if (text[i] == ' ') {
+                const bool inNumber = i > 0 && i + 1 < text.size() &&
+                                      std::isdigit((unsigned char)text[i - 1]) &&
+                                      std::isdigit((unsigned char)text[i + 1]);
+                if (!inNumber)
+                    text[i] = '\r';
+            }
+    }
+    return text;
+}
+
+bool TCustomChartAxis::UsesDateTimeValues() const
+{
+    if (!chart_ || !chart_->SeriesList())
+        return false;
+    for (TChartSeries* s : *chart_->SeriesList())
+        if (s->Active() && s->BelongsToAxis(this))
+            return horizontal_ ? s->XValues()->DateTime() : s->YValues()->DateTime();
+    return false;
+}
+
+// --- Scaling settings ---------------------------------------------------------------------
+
+void TCustomChartAxis::SetAutomatic(bool value)
+{
+    if (value == automatic_)
+        return;
+    automatic_ = value;
+    // While a layout is read, each flag is read on its own.
+    if (!ChartIsLoading())
+        automaticMinimum_ = automaticMaximum_ = value;
+    Repaint();
+}
+
+void TCustomChartAxis::SetAutomaticMinimum(bool value)
+{
+    if (value == automaticMinimum_)
+        return;
+    automaticMinimum_ = value;
+    if (!value)
+        automatic_ = false;
+    else if (automaticMaximum_)
+        automatic_ = true;
+    Repaint();
+}
+
+void TCustomChartAxis::SetAutomaticMaximum(bool value)
+{
+    if (value == automaticMaximum_)
+        return;
+    automaticMaximum_ = value;
+    if (!value)
+        automatic_ = false;
+    else if (automaticMinimum_)
+        automatic_ = true;
+    Repaint();
+}
+
+void TCustomChartAxis::SetMinimum(double value)
+{
+    if (!ChartIsLoading() && value > maximum_)
+        throw AxisException("Axis Minimum Value must be <= Maximum");
+    Store(minimum_, value);
+}
+
+void TCustomChartAxis::SetMaximum(double value)
+{
+    if (!ChartIsLoading() && value < minimum_)
+        throw AxisException("Axis Maximum Value must be >= Minimum");
+    Store(maximum_, value);
+}
+
+void TCustomChartAxis::SetIncrement(double value)
+{
+    if (!(value >= 0))
+        throw AxisException("Axis increment must be >= 0");
+    Store(increment_, value);
+}
+
+void TCustomChartAxis::SetLogarithmic(bool value)
+{
+    if (value == logarithmic_)
+        return;
+    if (value) {
+        if (UsesDateTimeValues())
+            throw AxisException("DateTime Axis cannot be Logarithmic");
+        ComputeRange();
+        if (currentMinimum_ < 0 || currentMaximum_ < 0)
+            throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
+    }
+    logarithmic_ = value;
+    Repaint();
+}
+
+void TCustomChartAxis::SetLogarithmicBase(int value)
+{
+    if (value < 2)
+        throw AxisException("Axis Logarithmic Base should be >= 2");
+    Store(logarithmicBase_, value);
+}
+
+void TCustomChartAxis::SetLabelsSeparation(int value)
+{
+    if (value < 0)
+        throw AxisException("Labels Separation % must be greater than 0");
+    Store(labelsSeparation_, value);
+}
+
+void TCustomChartAxis::SetLabelsAngle(int value)
+{
+    CheckChartAngle(value, "Axis Labels");
+    Store(labelsAngle_, value);
+}
+
+void TCustomChartAxis::SetInverted(bool value) { Store(inverted_, value); }
+void TCustomChartAxis::SetStartPosition(double value) { Store(startPosition_, value); }
+void TCustomChartAxis::SetEndPosition(double value) { Store(endPosition_, value); }
+void TCustomChartAxis::SetExactDateTime(bool value) { Store(exactDateTime_, value); }
+void TCustomChartAxis::SetAxisValuesFormat(const std::string& value) { Store(axisValuesFormat_, value); }
+void TCustomChartAxis::SetDateTimeFormat(const std::string& value) { Store(dateTimeFormat_, value); }
+void TCustomChartAxis::SetLabelsFont(TFont* value) { labelsFont_->Assign(value); }
+void TCustomChartAxis::SetLabelsMultiLine(bool value) { Store(labelsMultiLine_, value); }
+
+// --- Drawing settings ---------------------------------------------------------------------
+
+void TCustomChartAxis::SetVisible(bool value) { Store(visible_, value); }
+void TCustomChartAxis::SetLabels(bool value) { Store(labels_, value); }
+void TCustomChartAxis::SetLabelsOnAxis(bool value) { Store(labelsOnAxis_, value); }
+void TCustomChartAxis::SetTickOnLabelsOnly(bool value) { Store(tickOnLabelsOnly_, value); }
+void TCustomChartAxis::SetTickLength(int value) { Store(tickLength_, value); }
+void TCustomChartAxis::SetTickInnerLength(int value) { Store(tickInnerLength_, value); }
+void TCustomChartAxis::SetMinorTickCount(int value) { Store(minorTickCount_, value); }
+void TCustomChartAxis::SetMinorTickLength(int value) { Store(minorTickLength_, value); }
+void TCustomChartAxis::SetGridCentered(bool value) { Store(gridCentered_, value); }
+void TCustomChartAxis::SetRoundFirstLabel(bool value) { Store(roundFirstLabel_, value); }
+void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value) { Store(labelStyle_, value); }
+void TCustomChartAxis::SetLabelsSize(int value) { Store(labelsSize_, value); }
+void TCustomChartAxis::SetTitleSize(int value) { Store(titleSize_, value); }
+void TCustomChartAxis::SetPositionPercent(double value) { Store(positionPercent_, value); }
+void TCustomChartAxis::SetAxis(TChartAxisPen* value) { axisPen_->Assign(value); }
+void TCustomChartAxis::SetTicks(TDarkGrayPen* value) { ticks_->Assign(value); }
+void TCustomChartAxis::SetTicksInner(TDarkGrayPen* value) { ticksInner_->Assign(value); }
+void TCustomChartAxis::SetMinorTicks(TDarkGrayPen* value) { minorTicks_->Assign(value); }
+void TCustomChartAxis::SetGrid(TDottedGrayPen* value) { grid_->Assign(value); }
+void TCustomChartAxis::SetMinorGrid(TChartHiddenPen* value) { minorGrid_->Assign(value); }
+void TCustomChartAxis::SetTitle(TChartAxisTitle* value) { title_->Assign(value); }
+
+void TCustomChartAxis::Assign(TPersistent* source)
+{
+    auto* other = dynamic_cast<TCustomChartAxis*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    // Copied field by field: the checks of the setters would refuse an intermediate state.
+    automatic_ = other->automatic_;
+    automaticMinimum_ = other->automaticMinimum_;
+    automaticMaximum_ = other->automaticMaximum_;
+    minimum_ = other->minimum_;
+    maximum_ = other->maximum_;
+    increment_ = other->increment_;
+    logarithmic_ = other->logarithmic_;
+    logarithmicBase_ = other->logarithmicBase_;
+    inverted_ = other->inverted_;
+    labelsSeparation_ = other->labelsSeparation_;
+    startPosition_ = other->startPosition_;
+    endPosition_ = other->endPosition_;
+    exactDateTime_ = other->exactDateTime_;
+    axisValuesFormat_ = other->axisValuesFormat_;
+    dateTimeFormat_ = other->dateTimeFormat_;
+    labelsAngle_ = other->labelsAngle_;
+    labelsMultiLine_ = other->labelsMultiLine_;
+    visible_ = other->visible_;
+    labels_ = other->labels_;
+    labelsOnAxis_ = other->labelsOnAxis_;
+    tickOnLabelsOnly_ = other->tickOnLabelsOnly_;
+    tickLength_ = other->tickLength_;
+    tickInnerLength_ = other->tickInnerLength_;
+    minorTickCount_ = other->minorTickCount_;
+    minorTickLength_ = other->minorTickLength_;
+    gridCentered_ = other->gridCentered_;
+    roundFirstLabel_ = other->roundFirstLabel_;
+    labelStyle_ = other->labelStyle_;
+    labelsSize_ = other->labelsSize_;
+    titleSize_ = other->titleSize_;
+    positionPercent_ = other->positionPercent_;
+    labelsFont_->Assign(other->labelsFont_.get());
+    axisPen_->Assign(other->axisPen_.get());
+    ticks_->Assign(other->ticks_.get());
+    ticksInner_->Assign(other->ticksInner_.get());
+    minorTicks_->Assign(other->minorTicks_.get());
+    grid_->Assign(other->grid_.get());
+    minorGrid_->Assign(other->minorGrid_.get());
+    title_->Assign(other->title_.get());
+    Repaint();
+}

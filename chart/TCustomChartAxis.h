@@ -1,0 +1,233 @@
+#pragma once
+// An axis of a chart: a range of values, a span of pixels and the mapping between them
+// (linear or logarithmic). Before each paint the axis takes its range from the series
+// attached to it (or from Minimum/Maximum when set by hand) and its span from the plot
+// rectangle; every pixel a series or the axis drawing places goes through ValueToPixel. The
+// drawing settings (labels, title, pens, ticks) are kept here for the axis drawing.
+
+#include "forms/TNotifyEvent.h"
+#include "forms/TPersistent.h"
+
+#include <memory>
+#include <string>
+
+class TChartAxisPen;
+class TChartAxisTitle;
+class TChartCanvas;
+class TChartHiddenPen;
+class TCustomAxisPanel;
+class TDarkGrayPen;
+class TDottedGrayPen;
+class TFont;
+
+enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+F2_ENUM_TYPE(TAxisLabelStyle, "talAuto", "talNone", "talValue", "talMark", "talText");
+
+// The next value of the 1-2-5 sequence above x: 1 -> 2, 2 -> 5, 5 -> 10, 3 -> 5, 0.3 -> 0.5.
+double NextNiceStep(double x);
+
+class TCustomChartAxis : public TPersistent {
+    F2_CLASS(TCustomChartAxis, TPersistent)
+public:
+    explicit TCustomChartAxis(TCustomAxisPanel* chart);
+    ~TCustomChartAxis() override;
+    TCustomChartAxis(const TCustomChartAxis&) = delete;
+    TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
+
+    TCustomAxisPanel* ParentChart() const { return chart_; }
+    // Set once by the chart when it makes its axes.
+    void SetKind(bool horizontal, bool farSide, bool zAxis);
+    bool IsHorizontal() const { return horizontal_; }
+    bool IsFarSide() const { return farSide_; }
+    bool IsZAxis() const { return zAxis_; }
+
+    // --- Scaling ------------------------------------------------------------------------
+    void ComputeRange();
+    void ComputePixelSpan();
+    void ApplySeriesMargins(int startMargin, int endMargin);
+    int ValueToPixel(double value) const;
+    double PixelToValue(int pixel) const;
+    // The step between labels, measured in the surface's current font.
+    double ComputeLabelStep();
+    double ComputeLabelStep(TChartCanvas& canvas);
+    double StepForLabelCount(int maxLabels) const;
+    std::string FormatAxisLabel(double value) const;
+    bool UsesDateTimeValues() const;
+    // Fixes both ends: no more automatic range; the ends are ordered and kept 1e-10 apart.
+    void SetRange(double minimum, double maximum);
+
+    double CurrentMinimum() const { return currentMinimum_; }
+    double CurrentMaximum() const { return currentMaximum_; }
+    double CurrentRange() const { return currentRange_; }
+    int PixelStart() const { return pixelStart_; }
+    int PixelEnd() const { return pixelEnd_; }
+    int PixelLength() const { return pixelLength_; }
+    int PixelCenter() const { return pixelCenter_; }
+    bool ShowsDateTime() const { return showsDateTime_; }
+    void SetShowsDateTime(bool value) { showsDateTime_ = value; }
+    // Positions across the axis (y for horizontal axes, x for vertical ones), set by the
+    // axis layout.
+    int AxisLinePos() const { return axisLinePos_; }
+    void SetAxisLinePos(int value) { axisLinePos_ = value; }
+    int LabelsPos() const { return labelsPos_; }
+    void SetLabelsPos(int value) { labelsPos_ = value; }
+    int TitlePos() const { return titlePos_; }
+    void SetTitlePos(int value) { titlePos_ = value; }
+
+    // --- Published scaling settings -------------------------------------------------------
+    bool Automatic() const { return automatic_; }
+    void SetAutomatic(bool value);
+    bool AutomaticMinimum() const { return automaticMinimum_; }
+    void SetAutomaticMinimum(bool value);
+    bool AutomaticMaximum() const { return automaticMaximum_; }
+    void SetAutomaticMaximum(bool value);
+    double Minimum() const { return minimum_; }
+    void SetMinimum(double value);
+    double Maximum() const { return maximum_; }
+    void SetMaximum(double value);
+    double Increment() const { return increment_; }
+    void SetIncrement(double value);
+    bool Logarithmic() const { return logarithmic_; }
+    void SetLogarithmic(bool value);
+    int LogarithmicBase() const { return logarithmicBase_; }
+    void SetLogarithmicBase(int value);
+    bool Inverted() const { return inverted_; }
+    void SetInverted(bool value);
+    int LabelsSeparation() const { return labelsSeparation_; }
+    void SetLabelsSeparation(int value);
+    double StartPosition() const { return startPosition_; }
+    void SetStartPosition(double value);
+    double EndPosition() const { return endPosition_; }
+    void SetEndPosition(double value);
+    bool ExactDateTime() const { return exactDateTime_; }
+    void SetExactDateTime(bool value);
+    const std::string& AxisValuesFormat() const { return axisValuesFormat_; }
+    void SetAxisValuesFormat(const std::string& value);
+    const std::string& DateTimeFormat() const { return dateTimeFormat_; }
+    void SetDateTimeFormat(const std::string& value);
+    int LabelsAngle() const { return labelsAngle_; }
+    void SetLabelsAngle(int value);
+    TFont* LabelsFont() const { return labelsFont_.get(); }
+    void SetLabelsFont(TFont* value);
+    bool LabelsMultiLine() const { return labelsMultiLine_; }
+    void SetLabelsMultiLine(bool value);
+
+    // --- Published drawing settings -------------------------------------------------------
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+    bool Labels() const { return labels_; }
+    void SetLabels(bool value);
+    bool LabelsOnAxis() const { return labelsOnAxis_; }
+    void SetLabelsOnAxis(bool value);
+    bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
+    void SetTickOnLabelsOnly(bool value);
+    int TickLength() const { return tickLength_; }
+    void SetTickLength(int value);
+    int TickInnerLength() const { return tickInnerLength_; }
+    void SetTickInnerLength(int value);
+    int MinorTickCount() const { return minorTickCount_; }
+    void SetMinorTickCount(int value);
+    int MinorTickLength() const { return minorTickLength_; }
+    void SetMinorTickLength(int value);
+    bool GridCentered() const { return gridCentered_; }
+    void SetGridCentered(bool value);
+    bool RoundFirstLabel() const { return roundFirstLabel_; }
+    void SetRoundFirstLabel(bool value);
+    TAxisLabelStyle LabelStyle() const { return labelStyle_; }
+    void SetLabelStyle(TAxisLabelStyle value);
+    int LabelsSize() const { return labelsSize_; }
+    void SetLabelsSize(int value);
+    int TitleSize() const { return titleSize_; }
+    void SetTitleSize(int value);
+    double PositionPercent() const { return positionPercent_; }
+    void SetPositionPercent(double value);
+    TChartAxisPen* Axis() const { return axisPen_.get(); }
+    void SetAxis(TChartAxisPen* value);
+    TDarkGrayPen* Ticks() const { return ticks_.get(); }
+    void SetTicks(TDarkGrayPen* value);
+    TDarkGrayPen* TicksInner() const { return ticksInner_.get(); }
+    void SetTicksInner(TDarkGrayPen* value);
+    TDarkGrayPen* MinorTicks() const { return minorTicks_.get(); }
+    void SetMinorTicks(TDarkGrayPen* value);
+    TDottedGrayPen* Grid() const { return grid_.get(); }
+    void SetGrid(TDottedGrayPen* value);
+    TChartHiddenPen* MinorGrid() const { return minorGrid_.get(); }
+    void SetMinorGrid(TChartHiddenPen* value);
+    TChartAxisTitle* Title() const { return title_.get(); }
+    void SetTitle(TChartAxisTitle* value);
+
+    // Draws the axis; the chart calls it for each visible axis.
+    virtual void PaintAxis() {}
+
+    TPersistent* GetOwner() const override;
+    void Assign(TPersistent* source) override;
+
+protected:
+    // Asks the chart to paint again (nothing without a chart).
+    void Repaint();
+    bool ChartIsLoading() const;
+    template <class T>
+    void Store(T& field, const T& value);
+
+private:
+    // The size of a label text along the axis, in the canvas's current font.
+    int LabelSizeAlongAxis(TChartCanvas& canvas, const std::string& text) const;
+
+    TCustomAxisPanel* chart_;
+    bool horizontal_ = true;
+    bool farSide_ = false;
+    bool zAxis_ = false;
+
+    double currentMinimum_ = 0;
+    double currentMaximum_ = 0;
+    double currentRange_ = 0;
+    int pixelStart_ = 0;
+    int pixelEnd_ = 0;
+    int pixelLength_ = 0;
+    int pixelCenter_ = 0;
+    bool showsDateTime_ = false;
+    int axisLinePos_ = 0;
+    int labelsPos_ = 0;
+    int titlePos_ = 0;
+
+    bool automatic_ = true;
+    bool automaticMinimum_ = true;
+    bool automaticMaximum_ = true;
+    double minimum_ = 0;
+    double maximum_ = 0;
+    double increment_ = 0;
+    bool logarithmic_ = false;
+    int logarithmicBase_ = 10;
+    bool inverted_ = false;
+    int labelsSeparation_ = 10;
+    double startPosition_ = 0;
+    double endPosition_ = 100;
+    bool exactDateTime_ = true;
+    std::string axisValuesFormat_ = "#,##0.###";
+    std::string dateTimeFormat_;
+    int labelsAngle_ = 0;
+    std::unique_ptr<TFont> labelsFont_;
+    bool labelsMultiLine_ = false;
+
+    bool visible_ = true;
+    bool labels_ = true;
+    bool labelsOnAxis_ = true;
+    bool tickOnLabelsOnly_ = true;
+    int tickLength_ = 4;
+    int tickInnerLength_ = 0;
+    int minorTickCount_ = 3;
+    int minorTickLength_ = 2;
+    bool gridCentered_ = false;
+    bool roundFirstLabel_ = true;
+    TAxisLabelStyle labelStyle_ = talAuto;
+    int labelsSize_ = 0;
+    int titleSize_ = 0;
+    double positionPercent_ = 0;
+    std::unique_ptr<TChartAxisPen> axisPen_;
+    std::unique_ptr<TDarkGrayPen> ticks_;
+    std::unique_ptr<TDarkGrayPen> ticksInner_;
+    std::unique_ptr<TDarkGrayPen> minorTicks_;
+    std::unique_ptr<TDottedGrayPen> grid_;
+    std::unique_ptr<TChartHiddenPen> minorGrid_;
+    std::unique_ptr<TChartAxisTitle> title_;
+};
