@@ -6,14 +6,13 @@
 #include "forms/TCanvas.h"
 #include "rtl/Format.h"
 
-F2_DEFINE_CLASS(TCustomChartPanel, TChartPanelBase, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TCustomChartPanel, TCustomPanel, F2_NO_FACTORY)
 {
 }
 
 TCustomChartPanel::TCustomChartPanel(TComponent* owner)
-    : TChartPanelBase(owner),
-      controlCanvas_(std::make_unique<TCanvas>()),
-      surface_(std::make_unique<TChartCanvas3D>(controlCanvas_.get()))
+    : TCustomPanel(owner),
+      surface_(std::make_unique<TChartCanvas3D>(Canvas()))
 {
     const TNotifyEvent repaint = [this](TObject*) { Invalidate(); };
     view3DOptions_ = std::make_unique<TView3DOptions>(repaint);
@@ -34,7 +33,7 @@ void TCustomChartPanel::Invalidate()
     if (!repaintOnChange_)
         return;
     surface_->MarkDirty();
-    TChartPanelBase::Invalidate();
+    TCustomPanel::Invalidate();
 }
 
 void TCustomChartPanel::SetView3D(bool value) { Store(view3D_, value); }

@@ -4,24 +4,17 @@
 // request: while RepaintOnChange holds, an invalidation marks the stored picture stale and
 // asks the desktop for a paint; the paint itself comes later, once for a batch of changes.
 
-#if __has_include("forms/TCustomPanel.h")
 #include "forms/TCustomPanel.h"
-using TChartPanelBase = TCustomPanel;
-#else
-#include "forms/TWinControl.h"
-using TChartPanelBase = TWinControl;
-#endif
 
 #include "platform/Raster.h"
 
 #include <memory>
 
-class TCanvas;
 class TChartCanvas3D;
 class TView3DOptions;
 
-class TCustomChartPanel : public TChartPanelBase {
-    F2_CLASS(TCustomChartPanel, TChartPanelBase)
+class TCustomChartPanel : public TCustomPanel {
+    F2_CLASS(TCustomChartPanel, TCustomPanel)
 public:
     explicit TCustomChartPanel(TComponent* owner);
     ~TCustomChartPanel() override;
@@ -33,8 +26,6 @@ public:
     void SetRepaintOnChange(bool value) { repaintOnChange_ = value; }
 
     TChartCanvas3D* Canvas3D() const { return surface_.get(); }
-    // The control's own canvas, which the surface copies its picture to.
-    TCanvas* ControlCanvas() const { return controlCanvas_.get(); }
 
     bool View3D() const { return view3D_; }
     void SetView3D(bool value);
@@ -84,7 +75,6 @@ protected:
 
 private:
     bool repaintOnChange_ = false;
-    std::unique_ptr<TCanvas> controlCanvas_;
     std::unique_ptr<TChartCanvas3D> surface_;
     bool view3D_ = true;
     std::unique_ptr<TView3DOptions> view3DOptions_;
