@@ -1,0 +1,2 @@
+# Fails a test with the message it was given.
+message(FATAL_ERROR "${MESSAGE}")
