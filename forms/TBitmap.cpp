@@ -93,10 +93,17 @@ void TBitmap::Draw(TCanvas& canvas, const platform::Rect& rect)
             for (int x = 0; x < masked.Width(); ++x)
                 if (masked.At(x, y) == key)
                     masked.Set(x, y, key & 0x00FFFFFFu);
-        if (rect.Width() == Width() && rect.Height() == Height()) {
-            dc.DrawTransparent(rect.left, rect.top, masked);
-            return;
+        if (rect.Width() != Width() || rect.Height() != Height()) {
+            // Nearest-pixel scaling keeps the key pixels see-through after stretching.
+            platform::Raster scaled(rect.Width(), rect.Height());
+            for (int y = 0; y < scaled.Height(); ++y)
+                for (int x = 0; x < scaled.Width(); ++x)
+                    scaled.Set(x, y, masked.At(int(int64_t(x) * Width() / scaled.Width()),
+                                               int(int64_t(y) * Height() / scaled.Height())));
+            masked = std::move(scaled);
         }
+        dc.DrawTransparent(rect.left, rect.top, masked);
+        return;
     }
     if (rect.Width() == Width() && rect.Height() == Height())
         dc.BitBlt(rect.left, rect.top, Width(), Height(), image_, 0, 0);

@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 
@@ -76,7 +77,7 @@ void CheckDib(std::span<const uint8_t> dib, size_t header, int64_t pixelOffset, 
         need += RowBytes(width, 1) * height;   // the transparency mask
         pixelOffset = int64_t(header + headerSize) + colors * 4;
     }
-    if (pixelOffset < int64_t(header + (headerSize == 12 ? 12 : headerSize)) ||
+    if (pixelOffset < int64_t(header + headerSize) ||
         pixelOffset > int64_t(dib.size()) || need > int64_t(dib.size()) - pixelOffset)
         throw EInvalidGraphic(error);
 }
@@ -110,7 +111,8 @@ Raster ToRaster(SurfacePtr decoded, bool keepAlpha, const char* error)
 
 Raster DecodeBmp(std::span<const uint8_t> bytes)
 {
-    if (bytes.size() < 14 + 12 || bytes[0] != 'B' || bytes[1] != 'M')
+    // SDL counts memory in int; no stored picture comes near that.
+    if (bytes.size() < 14 + 12 || bytes.size() > size_t(INT_MAX) || bytes[0] != 'B' || bytes[1] != 'M')
         throw EInvalidGraphic(kBadBitmap);
     CheckDib(bytes, 14, U32(bytes, 10), false, kBadBitmap);
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
@@ -119,7 +121,7 @@ Raster DecodeBmp(std::span<const uint8_t> bytes)
 
 Raster DecodeIco(std::span<const uint8_t> bytes)
 {
-    if (bytes.size() < 6 || U16(bytes, 0) != 0 || U16(bytes, 2) != 1)
+    if (bytes.size() < 6 || bytes.size() > size_t(INT_MAX) || U16(bytes, 0) != 0 || U16(bytes, 2) != 1)
         throw EInvalidGraphic(kBadIcon);
     const uint32_t count = U16(bytes, 4);
     if (count == 0 || 6 + size_t(count) * 16 > bytes.size())

@@ -191,4 +191,16 @@ TEST(Canvas, CopyRectAndDrawGraphics)
     canvasBitmap.Canvas()->StretchDraw({0, 0, 8, 8}, source);
     EXPECT_EQ(Rgb(canvasBitmap.Image().At(2, 4)), kRed);
     EXPECT_EQ(Rgb(canvasBitmap.Image().At(7, 7)), kWhite);
+
+    // A transparent bitmap lets the background show where it has its bottom-left colour,
+    // stretched or not.
+    source.SetTransparent(true);
+    canvasBitmap.Canvas()->Brush()->SetColor(clBlue);
+    canvasBitmap.Canvas()->FillRect({0, 0, 40, 40});
+    canvasBitmap.Canvas()->Draw(0, 0, source);
+    canvasBitmap.Canvas()->StretchDraw({10, 10, 18, 18}, source);
+    EXPECT_EQ(Rgb(canvasBitmap.Image().At(1, 2)), kRed);
+    EXPECT_EQ(Rgb(canvasBitmap.Image().At(0, 0)), kBlue);
+    EXPECT_EQ(Rgb(canvasBitmap.Image().At(12, 14)), kRed);
+    EXPECT_EQ(Rgb(canvasBitmap.Image().At(17, 17)), kBlue);
 }
