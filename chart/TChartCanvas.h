@@ -4,6 +4,7 @@
 // declares the flat drawing operations every surface offers. TCanvas3D adds operations with
 // a depth coordinate; TChartCanvas3D is the concrete surface.
 
+#include "chart/TGradientDirection.h"
 #include "forms/TColor.h"
 #include "platform/DeviceContext.h"
 #include "platform/Raster.h"
@@ -18,7 +19,6 @@ class TFont;
 class TGraphic;
 class TPen;
 
-#include "chart/TGradientDirection.h"
 
 class TChartCanvas {
 public:

@@ -362,7 +362,6 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* chart)
             list->Remove(this);
             old->Invalidate();
         }
-        parentChart_ = nullptr;
     }
     parentChart_ = chart;
     ResolveAxes();
