@@ -1,0 +1,34 @@
+#pragma once
+// The X display the end-to-end tests run on. The test command gives one (xvfb-run sets
+// DISPLAY); without DISPLAY, or with F2_E2E_PRIVATE_X=1, the tests start a private Xvfb with a
+// 1280 x 1024 x 24 screen on a free display number and stop it afterwards.
+
+#include "tests/e2e/ChildProcess.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class XDisplay {
+public:
+    // Raises std::runtime_error when a private server cannot be started.
+    explicit XDisplay(const std::string& logFile);
+    ~XDisplay();
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+
+    const std::string& Name() const { return name_; }
+    bool IsPrivate() const { return server_ != nullptr; }
+    // The variables a client needs to reach this display: DISPLAY, and XAUTHORITY when the
+    // server checks access (xvfb-run does).
+    std::vector<std::string> ClientVariables() const;
+    // The test process's own environment with this display's variables put in: for the tools.
+    std::vector<std::string> ToolEnvironment() const;
+
+private:
+    void StartPrivateServer(const std::string& logFile);
+
+    std::string name_;
+    std::string xauthority_;
+    std::unique_ptr<ChildProcess> server_;
+};
