@@ -5,6 +5,7 @@
 #include "forms/ResourceTable.h"
 #include "forms/TCustomForm.h"
 #include "forms/TMemoryStream.h"
+#include "forms/TPopupLayer.h"
 #include "platform/Desktop.h"
 #include "rtl/Format.h"
 #include "rtl/Text.h"
@@ -60,20 +61,31 @@ TApplication::TApplication(TComponent* owner)
 {
     if (!Application)
         Application = this;
+    LoadIcon();
+    icon_->SetOnChange([](TObject*) {
+        for (TCustomForm* form : TCustomForm::Forms())
+            form->UpdateIcon();
+    });
+}
+
+void TApplication::LoadIcon()
+{
     // The icon comes from the program's resources when it has one; a program without it
-    // (a test) simply has no icon.
-    if (auto bytes = ResourceTable::Find(ResourceTable::kIcon, "MAINICON")) {
-        try {
-            TMemoryStream stream(std::vector<uint8_t>(bytes->begin(), bytes->end()));
-            icon_->LoadFromStream(stream);
-        } catch (const Exception&) {
-            icon_ = std::make_unique<TIcon>();
-        }
+    // (a test) simply has no icon, and neither does one whose icon resource is damaged.
+    auto bytes = ResourceTable::Find(ResourceTable::kIcon, "MAINICON");
+    if (!bytes)
+        return;
+    try {
+        TMemoryStream stream(std::vector<uint8_t>(bytes->begin(), bytes->end()));
+        icon_->LoadFromStream(stream);
+    } catch (const Exception&) {
+        icon_ = std::make_unique<TIcon>();
     }
 }
 
 TApplication::~TApplication()
 {
+    icon_->SetOnChange(nullptr);
     DestroyComponents();
     if (Application == this)
         Application = nullptr;
@@ -157,6 +169,8 @@ bool TApplication::ProcessMessage(TMsg& msg)
         onMessage_(msg, handled);
     if (handled)
         return true;
+    if (PopupTakes(msg))
+        return true;
     // Keyboard pre-handling: the CN_ form of a key message to the capture window, else to the
     // message's own window; a non-zero answer takes the message.
     if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
@@ -174,6 +188,21 @@ bool TApplication::ProcessMessage(TMsg& msg)
     MessageQueue::TranslateMessage(msg);
     MessageQueue::DispatchMessage(msg);
     return true;
+}
+
+bool TApplication::PopupTakes(const TMsg& msg)
+{
+    const bool input = (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
+                       (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST);
+    if (!input)
+        return false;
+    TWinControl* window = HandleRegistry::Find(msg.hwnd);
+    TCustomForm* form = window ? window->ParentForm() : nullptr;
+    // Input for another window closes a menu left open elsewhere.
+    for (TCustomForm* other : TCustomForm::Forms())
+        if (other != form)
+            other->PopupLayer().Close();
+    return form && form->PopupLayer().HandleInput(msg);
 }
 
 TControl* TApplication::ControlUnderMouse() const

@@ -4,7 +4,8 @@
 // One pass of the loop (HandleMessage) takes one message, or does idle work when none waits:
 //   1. take the next message without waiting (a posted quit comes first);
 //   2. quit: set Terminated;
-//   3. otherwise the message hook (OnMessage) may take it; then keyboard pre-handling: a key
+//   3. otherwise the message hook (OnMessage) may take it; then an open popup menu of the
+//      message's form takes mouse and keyboard input; then keyboard pre-handling: a key
 //      message (256..264) goes as its CN_ form to the capture window, else to its own window,
 //      and a non-zero answer takes it; otherwise it is translated (a key-down becomes its
 //      characters) and dispatched to its window.
@@ -75,7 +76,13 @@ public:
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }
+    // The icon of the windows that have none of their own; a change reaches them at once.
     TIcon* Icon() const { return icon_.get(); }
+    // The name the desktop knows the program's windows by (window class, app id), matching
+    // the program's desktop entry. Applies to windows created afterwards.
+    static constexpr std::string_view kDefaultAppId = "filter2";
+    const std::string& AppId() const { return appId_; }
+    void SetAppId(const std::string& appId) { appId_ = appId; }
     bool ShowMainForm() const { return showMainForm_; }
     void SetShowMainForm(bool value) { showMainForm_ = value; }
     // The show command the program was started with (1 normal, 3 maximised, 7 minimised).
@@ -94,9 +101,12 @@ private:
     void FormCreated(TCustomForm* form);
     TControl* ControlUnderMouse() const;
     void HandleKnownException(TObject* sender, const Exception& e);
+    void LoadIcon();
+    bool PopupTakes(const TMsg& msg);
 
     std::string title_;
     std::unique_ptr<TIcon> icon_;
+    std::string appId_{kDefaultAppId};
     TCustomForm* mainForm_ = nullptr;
     bool running_ = false;
     bool terminated_ = false;

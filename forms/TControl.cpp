@@ -31,8 +31,10 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 {
     font_->SetOnChange([this](TObject*) {
         // A font set on the control itself is no longer the parent's.
-        if (!takingParentFont_)
+        if (!takingParentFont_) {
             parentFont_ = false;
+            NoteStored(sfFont);
+        }
         Perform(CM_FONTCHANGED);
     });
 }
@@ -376,11 +378,14 @@ void TControl::ChangeScale(int m, int d)
 {
     if (m == d || d == 0)
         return;
-    // Edges are scaled, not sizes, so that neighbours that touched still touch.
-    const int l = rtl::MulDiv(left_, m, d), t = rtl::MulDiv(top_, m, d);
-    SetBounds(l, t, rtl::MulDiv(left_ + width_, m, d) - l, rtl::MulDiv(top_ + height_, m, d) - t);
-    if (!parentFont_)
-        font_->SetSize(rtl::MulDiv(font_->Size(), m, d));
+    const TScalingFlags all{sfLeft, sfTop, sfWidth, sfHeight, sfFont};
+    const TScalingFlags flags = IsLoading() ? scalingFlags_ : all;
+    const auto scaled = [&](TScalingFlag flag, int value) {
+        return flags.Contains(flag) ? rtl::MulDiv(value, m, d) : value;
+    };
+    SetBounds(scaled(sfLeft, left_), scaled(sfTop, top_), scaled(sfWidth, width_), scaled(sfHeight, height_));
+    if (!parentFont_ && flags.Contains(sfFont))
+        font_->SetHeight(rtl::MulDiv(font_->Height(), m, d));
 }
 
 TComponent* TControl::GetParentComponent() const

@@ -24,6 +24,11 @@ class TCustomForm;
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 F2_ENUM_TYPE(TAlignment, "taLeftJustify", "taRightJustify", "taCenter");
 
+// The values of a control that its layout stored. A window that adapts a layout to the screen
+// while it is loading scales only these; afterwards every value is scaled.
+enum TScalingFlag { sfLeft, sfTop, sfWidth, sfHeight, sfFont };
+using TScalingFlags = TSet<TScalingFlag>;
+
 class TControl : public TComponent {
     F2_CLASS(TControl, TComponent)
 public:
@@ -34,10 +39,10 @@ public:
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
-    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
-    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
-    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    void SetLeft(int v) { NoteStored(sfLeft); SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { NoteStored(sfTop); SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { NoteStored(sfWidth); SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { NoteStored(sfHeight); SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
     platform::Rect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
     virtual platform::Rect ClientRect() const { return {0, 0, width_, height_}; }
@@ -108,8 +113,12 @@ public:
     void SetMouseCapture(bool capture);
 
     virtual void Click();
-    // Multiplies position and size by m/d (layout scaling), fonts when the control has its own.
+    // Multiplies left, top, width and height by m/d, rounding to nearest, and the font's
+    // height when the control has a font of its own. While loading, only the values the
+    // layout stored (ScalingFlags) are scaled.
     virtual void ChangeScale(int m, int d);
+    TScalingFlags ScalingFlags() const { return scalingFlags_; }
+    void SetScalingFlags(TScalingFlags flags) { scalingFlags_ = flags; }
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* parent) override;
@@ -150,6 +159,12 @@ protected:
 
 private:
     friend class TWinControl;
+    // Records that a layout being read sets this value.
+    void NoteStored(TScalingFlag flag)
+    {
+        if (ComponentState().Contains(csReading))
+            scalingFlags_.Include(flag);
+    }
     void MouseMessage(TMessage& message, TMouseButton button, bool down, bool doubleClick);
 
     int left_ = 0;
@@ -167,6 +182,7 @@ private:
     std::string text_;
     TCursor cursor_ = crDefault;
     bool autoSize_ = false;
+    TScalingFlags scalingFlags_;
     bool clickEvents_ = true;
     bool clicked_ = false;
     std::string hint_;

@@ -2,8 +2,12 @@
 
 #include "forms/MessageQueue.h"
 #include "forms/TApplication.h"
+#include "forms/TFiler.h"
 #include "forms/TIcon.h"
+#include "forms/TPopupLayer.h"
+#include "forms/TReader.h"
 #include "forms/HandleRegistry.h"
+#include "rtl/NumberText.h"
 
 #include <algorithm>
 
@@ -35,8 +39,13 @@ F2_DEFINE_CLASS(TCustomForm, TWinControl, F2_NO_FACTORY)
     c.Property("OnCloseQuery", &TCustomForm::OnCloseQuery, &TCustomForm::SetOnCloseQuery);
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIcon>())
+TCustomForm::TCustomForm(TComponent* owner)
+    : TWinControl(owner), icon_(std::make_unique<TIcon>()), popup_(std::make_unique<TPopupLayer>(*this))
 {
+    // The icon read from a layout (Icon.Data) or loaded later reaches the window at once.
+    icon_->SetOnChange([this](TObject*) { UpdateIcon(); });
+    if (platform::HasDesktop())
+        pixelsPerInch_ = platform::CurrentDesktop().PixelsPerInch();
     SetVisibleSilently(false);
     SetColor(clBtnFace);
     InitBounds(320, 240);
@@ -47,6 +56,7 @@ TCustomForm::~TCustomForm()
 {
     // Controls go while the form is still whole.
     DestroyComponents();
+    icon_->SetOnChange(nullptr);
     if (activeForm == this)
         activeForm = nullptr;
     auto& list = FormList();
@@ -73,15 +83,93 @@ TCustomForm* TCustomForm::ActiveForm()
 
 void TCustomForm::SetPixelsPerInch(int ppi)
 {
-    if (ppi > 0)
+    if (ppi == 0 || ppi >= 36)
         pixelsPerInch_ = ppi;
+}
+
+void TCustomForm::SetClientWidth(int width)
+{
+    if (ComponentState().Contains(csReading))
+        storedClientWidth_ = width;
+    else
+        SetWidth(width);
+}
+
+void TCustomForm::SetClientHeight(int height)
+{
+    if (ComponentState().Contains(csReading))
+        storedClientHeight_ = height;
+    else
+        SetHeight(height);
 }
 
 void TCustomForm::SetIcon(TIcon* icon)
 {
     icon_->Assign(icon);
-    if (native_ && !icon_->Empty())
+}
+
+void TCustomForm::UpdateIcon()
+{
+    if (!native_)
+        return;
+    if (!icon_->Empty())
         native_->SetIcon(icon_->Image());
+    else if (Application && Application->Icon() && !Application->Icon()->Empty())
+        native_->SetIcon(Application->Icon()->Image());
+}
+
+void TCustomForm::DefineProperties(TFiler& filer)
+{
+    TWinControl::DefineProperties(filer);
+    filer.DefineProperty("TextHeight", [this](TReader& reader) { textHeight_ = reader.ReadInteger(); });
+    filer.DefineProperty("IgnoreFontProperty",
+                         [this](TReader& reader) { ignoreFontProperty_ = reader.ReadBoolean(); });
+}
+
+void TCustomForm::ReadState(TReader& reader)
+{
+    storedClientWidth_ = 0;
+    storedClientHeight_ = 0;
+    textHeight_ = 0;
+    TWinControl::ReadState(reader);
+    if (ignoreFontProperty_) {
+        // A top-level window's parent font is the desktop's default font.
+        TFont desktopFont;
+        Font()->Assign(&desktopFont);
+        SetParentFont(true);
+    }
+    AdaptToScreen();
+    if (storedClientWidth_ > 0 || storedClientHeight_ > 0)
+        SetBounds(Left(), Top(), storedClientWidth_ > 0 ? storedClientWidth_ : Width(),
+                  storedClientHeight_ > 0 ? storedClientHeight_ : Height());
+    // The flags describe this layout only; a later layout of the same pass brings its own.
+    std::vector<TWinControl*> windows{this};
+    for (size_t i = 0; i < windows.size(); ++i)
+        for (int k = 0; k < windows[i]->ControlCount(); ++k) {
+            TControl* child = windows[i]->Controls(k);
+            child->SetScalingFlags({});
+            if (auto* window = dynamic_cast<TWinControl*>(child))
+                windows.push_back(window);
+        }
+}
+
+void TCustomForm::AdaptToScreen()
+{
+    // A negative text height is no measurement: scaling by it would mirror every position.
+    if (pixelsPerInch_ == 0 || textHeight_ <= 0)
+        return;
+    const int screen = platform::HasDesktop() ? platform::CurrentDesktop().PixelsPerInch() : pixelsPerInch_;
+    if (screen > 0 && screen != pixelsPerInch_)
+        Font()->SetHeight(rtl::MulDiv(Font()->Height(), screen, pixelsPerInch_));
+    if (screen > 0)
+        pixelsPerInch_ = screen;
+    const int measured = TextSize(*Font(), "0").cy;
+    if (measured <= 0 || measured == textHeight_)
+        return;
+    for (int i = 0; i < ControlCount(); ++i)
+        Controls(i)->ChangeScale(measured, textHeight_);
+    storedClientWidth_ = rtl::MulDiv(storedClientWidth_, measured, textHeight_);
+    storedClientHeight_ = rtl::MulDiv(storedClientHeight_, measured, textHeight_);
 }
 
 TWinControl* TCustomForm::ActiveControl() const
@@ -157,12 +245,10 @@ platform::NativeWindow& TCustomForm::NativeWindow()
         options.resizable = borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin;
         options.minimizeBox = borderIcons_.Contains(biMinimize) && borderStyle_ != bsDialog;
         options.maximizeBox = borderIcons_.Contains(biMaximize) && options.resizable;
+        options.appId = Application ? Application->AppId() : std::string(TApplication::kDefaultAppId);
         native_ = platform::CurrentDesktop().CreateWindow(options);
         native_->MoveTo(Left(), Top());
-        if (!icon_->Empty())
-            native_->SetIcon(icon_->Image());
-        else if (Application && Application->Icon() && !Application->Icon()->Empty())
-            native_->SetIcon(Application->Icon()->Image());
+        UpdateIcon();
         dirty_ = {0, 0, Width(), Height()};
     }
     return *native_;
@@ -215,6 +301,7 @@ void TCustomForm::PaintPending()
     const platform::Rect area = dirty_;
     dirty_ = {};
     PaintTree(*dc_, area);
+    popup_->Paint(*dc_, area);
     dc_->RemoveClip();
     dc_->SetOrigin({0, 0});
     Present();
@@ -258,6 +345,7 @@ void TCustomForm::VisibleChanged()
     if (Visible())
         ShowNative();
     else if (native_) {
+        popup_->Close();
         if (onHide_)
             onHide_(this);
         native_->Hide();
@@ -293,8 +381,11 @@ void TCustomForm::Activate(bool active)
             onActivate_(this);
         if (!FocusedControl())
             SelectFirst();
-    } else if (activeForm == this) {
-        activeForm = nullptr;
+    } else {
+        // A menu does not stay open over a window the user has left.
+        popup_->Close();
+        if (activeForm == this)
+            activeForm = nullptr;
     }
 }
 

@@ -8,7 +8,17 @@
 // When the queue runs dry the form gets a WM_PAINT; it repaints the controls that meet the
 // dirty rectangle into the back buffer (each under a clip of its own rectangle and with its
 // own origin) and presents the buffer. The buffer, its device context and the dirty rectangle
-// are reused, so a steady-state paint allocates nothing. An expose only presents again.
+// are reused, so a steady-state paint allocates nothing. An expose only presents again. An open
+// popup menu (PopupLayer) is painted last, over every control.
+//
+// Reading a layout (ReadState) wraps the common part: the stored client size and text height
+// are reset first; afterwards, when the layout stored both its pixels per inch and its text
+// height, the window adapts to the screen: (a) a screen of another density scales the window's
+// font height by screen / stored; (b) the screen's density becomes the window's; (c) when the
+// text "0" in the window's font measures other than the stored text height, every control's
+// left, top, width, height (and own font) and the stored client size are scaled by
+// measured / stored, rounding to nearest, the values the layout stored only. Then the stored
+// client size, when positive, is applied.
 
 #include "forms/TWinControl.h"
 #include "platform/Desktop.h"
@@ -17,6 +27,8 @@
 #include <memory>
 
 class TIcon;
+class TPopupLayer;
+class TReader;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 F2_ENUM_TYPE(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
@@ -36,19 +48,31 @@ public:
     explicit TCustomForm(TComponent* owner);
     ~TCustomForm() override;
 
-    // The form's client size is its size: the desktop draws the frame outside it.
-    void SetClientWidth(int width) { SetWidth(width); }
-    void SetClientHeight(int height) { SetHeight(height); }
+    // The form's client size is its size: the desktop draws the frame outside it. While a
+    // layout is read the value is kept and applied after reading (see ReadState).
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle style) { borderStyle_ = style; }
     TBorderIcons BorderIcons() const { return borderIcons_; }
     void SetBorderIcons(TBorderIcons icons) { borderIcons_ = icons; }
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
+    // The density the layout was made for; 0 turns the adaptation to the screen off. Values
+    // from 1 to 35 are no density and are ignored.
     int PixelsPerInch() const { return pixelsPerInch_; }
     void SetPixelsPerInch(int ppi);
+    // The height of "0" in the window's font that the layout was made for (0: unknown).
+    int TextHeight() const { return textHeight_; }
+    // When a layout sets it, the window keeps the desktop's font instead of the stored one.
+    bool IgnoreFontProperty() const { return ignoreFontProperty_; }
     TIcon* Icon() const { return icon_.get(); }
     void SetIcon(TIcon* icon);
+    // Gives the native window the form's own icon, else the application's.
+    void UpdateIcon();
+
+    // The layer in which a popup menu of this form is drawn and takes the input.
+    TPopupLayer& PopupLayer() { return *popup_; }
 
     TWinControl* ActiveControl() const;
     void SetActiveControl(TWinControl* control);
@@ -95,6 +119,8 @@ public:
     void SetText(const std::string& text) override;
     void Dispatch(TMessage& message) override;
     void Loaded() override;
+    void ReadState(TReader& reader) override;
+    void DefineProperties(TFiler& filer) override;
     bool HasParent() const override { return false; }
 
     // Every form that exists, in creation order (the desktop's list of top-level windows).
@@ -114,6 +140,7 @@ protected:
 private:
     void ShowNative();
     void Activate(bool active);
+    void AdaptToScreen();
 
     std::unique_ptr<platform::NativeWindow> native_;
     platform::Raster backBuffer_;
@@ -127,7 +154,12 @@ private:
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
     int pixelsPerInch_ = 96;
+    int textHeight_ = 0;
+    bool ignoreFontProperty_ = false;
+    int storedClientWidth_ = 0;    // stored by the layout being read
+    int storedClientHeight_ = 0;
     std::unique_ptr<TIcon> icon_;
+    std::unique_ptr<TPopupLayer> popup_;
     TNotifyEvent onShow_;
     TNotifyEvent onCreate_;
     TNotifyEvent onHide_;

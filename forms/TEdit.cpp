@@ -1,6 +1,9 @@
 #include "forms/TEdit.h"
 
 #include "forms/ClassicLook.h"
+#include "forms/EditMenu.h"
+#include "forms/TCustomForm.h"
+#include "forms/TPopupLayer.h"
 #include "platform/Desktop.h"
 
 F2_DEFINE_CLASS(TCustomEdit, TCustomControl, F2_NO_FACTORY) {}
@@ -74,6 +77,14 @@ void TCustomEdit::KeyDownDefault(uint16_t key, TShiftState shift)
         modifiers |= platform::ModCtrl;
     if (shift.Contains(ssAlt))
         modifiers |= platform::ModAlt;
+    constexpr uint16_t kF10 = platform::vk::F1 + 9;
+    if (key == platform::vk::Apps || (key == kF10 && modifiers == platform::ModShift)) {
+        // At the caret, just below the text line, as classic edits place it.
+        const platform::Rect area = TextArea();
+        const int x = area.left + buffer_.XFromPosition(buffer_.Caret(), Measure());
+        OpenContextMenu({x, area.top + TextSize(*Font(), "0").cy + 1});
+        return;
+    }
     const EditBuffer::KeyResult result = buffer_.KeyDown(key, modifiers);
     if (result.handled || result.changed)
         Edited(result.changed);
@@ -94,6 +105,7 @@ void TCustomEdit::Dispatch(TMessage& message)
     case WM_PASTE: Edited(buffer_.Paste()); return;
     case WM_CLEAR: Edited(buffer_.Clear()); return;
     case WM_UNDO: Edited(buffer_.Undo()); return;
+    case WM_COMMAND: Edited(EditMenu::Perform(buffer_, int(message.WParam))); return;
     default: TCustomControl::Dispatch(message); return;
     }
 }
@@ -109,8 +121,23 @@ TextMeasure TCustomEdit::Measure() const
     return [font = Font()](std::string_view text) { return TextSize(*font, text).cx; };
 }
 
+void TCustomEdit::OpenContextMenu(platform::Point at)
+{
+    TCustomForm* form = ParentForm();
+    if (!form || !Showing())
+        return;
+    const platform::Point origin = ClientOrigin();
+    form->PopupLayer().Open(EditMenu::Build(buffer_), {origin.x + at.x, origin.y + at.y}, this);
+}
+
 void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
+    if (button == mbRight && !Focused() && CanFocus()) {
+        // The menu acts on this edit: it takes the focus first, keeping its caret.
+        focusingByMouse_ = true;
+        SetFocus();
+        focusingByMouse_ = false;
+    }
     if (button == mbLeft) {
         if (!Focused() && CanFocus()) {
             focusingByMouse_ = true;
@@ -142,6 +169,8 @@ void TCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (button == mbLeft)
         buffer_.MouseUp();
     TCustomControl::MouseUp(button, shift, x, y);
+    if (button == mbRight && ClientRect().Contains({x, y}))
+        OpenContextMenu({x, y});
 }
 
 void TCustomEdit::FocusGained()

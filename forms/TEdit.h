@@ -5,6 +5,9 @@
 // character OnKeyPress (a 0 discards it), then the edit changes and OnChange runs, only when
 // the text really changed. Text set from code runs OnChange only, and only on a change.
 // Focus by keyboard or code selects the whole text; a mouse click places the caret.
+// The right button (released over the edit), the context-menu key and Shift+F10 open the
+// classic edit menu in the form's popup layer; its choice comes back as WM_COMMAND and edits
+// the buffer directly, so that OnKeyPress never sees it and OnChange runs on a real change only.
 
 #include "forms/EditBuffer.h"
 #include "forms/TCustomControl.h"
@@ -26,6 +29,8 @@ public:
     void Select(int start, int length);
     void SelectAll();
     const EditBuffer& Buffer() const { return buffer_; }
+    // Opens the edit menu with its corner at a point of the edit's client area.
+    void OpenContextMenu(platform::Point at);
 
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(const TNotifyEvent& handler) { onChange_ = handler; }

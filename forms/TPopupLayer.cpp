@@ -1,0 +1,144 @@
+#include "forms/TPopupLayer.h"
+
+#include "forms/HandleRegistry.h"
+#include "forms/TCustomForm.h"
+
+using platform::Point;
+using platform::Rect;
+
+namespace {
+
+bool IsMouse(uint32_t msg)
+{
+    return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST;
+}
+
+bool IsButtonDown(uint32_t msg)
+{
+    return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDOWN ||
+           msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDOWN || msg == WM_MBUTTONDBLCLK;
+}
+
+// The button-up that ends the press a button-down message starts.
+uint32_t ReleaseOf(uint32_t down)
+{
+    switch (down) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return WM_LBUTTONUP;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: return WM_RBUTTONUP;
+    default: return WM_MBUTTONUP;
+    }
+}
+
+} // namespace
+
+void TPopupLayer::Open(PopupMenu menu, Point at, TWinControl* target)
+{
+    Close();
+    menu_ = std::move(menu);
+    target_ = target ? target->Handle() : 0;
+    pendingRelease_ = 0;
+    const TFont& font = font_;
+    const TextMeasure measure = [&font](std::string_view text) { return TControl::TextSize(font, text).cx; };
+    menu_.Open(at, Rect{0, 0, form_.Width(), form_.Height()}, measure, TControl::TextSize(font_, "0").cy);
+    form_.InvalidateFormRect(menu_.Bounds());
+}
+
+void TPopupLayer::Close()
+{
+    if (!menu_.IsOpen())
+        return;
+    menu_.Close();
+    form_.InvalidateFormRect(menu_.Bounds());
+}
+
+bool TPopupLayer::TakeRelease(const TMsg& msg)
+{
+    if (pendingRelease_ == 0)
+        return false;
+    if (IsMouse(pendingRelease_)) {
+        if (msg.message != pendingRelease_)
+            return false;
+    } else if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
+        return false;
+    } else if (msg.message != pendingRelease_ || msg.wParam != pendingKey_) {
+        // Another key first: the owed key-up no longer belongs to the menu.
+        if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)
+            pendingRelease_ = 0;
+        return false;
+    }
+    pendingRelease_ = 0;
+    return true;
+}
+
+bool TPopupLayer::HandleInput(const TMsg& msg)
+{
+    if (!menu_.IsOpen())
+        return TakeRelease(msg);
+    const Rect before = menu_.Bounds();
+    if (IsMouse(msg.message)) {
+        TWinControl* window = HandleRegistry::Find(msg.hwnd);
+        const Point origin = window ? window->ClientOrigin() : Point{0, 0};
+        const Point p{origin.x + MouseX(msg.lParam), origin.y + MouseY(msg.lParam)};
+        PopupResult result;
+        if (msg.message == WM_MOUSEMOVE) {
+            result = menu_.MouseMove(p);
+        } else if (IsButtonDown(msg.message)) {
+            result = menu_.MouseDown(p);
+            if (!menu_.IsOpen()) {
+                pendingRelease_ = ReleaseOf(msg.message);
+                pendingKey_ = 0;
+            }
+        } else if (msg.message == WM_MOUSEWHEEL) {
+            return true;
+        } else {
+            result = menu_.MouseUp(p);
+        }
+        Apply(result, before);
+        return true;
+    }
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        const PopupResult result = menu_.KeyDown(uint16_t(msg.wParam));
+        if (!menu_.IsOpen()) {
+            pendingRelease_ = msg.message == WM_KEYDOWN ? WM_KEYUP : WM_SYSKEYUP;
+            pendingKey_ = msg.wParam;
+        }
+        Apply(result, before);
+        return true;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_DEADCHAR:
+    case WM_SYSDEADCHAR: return true;
+    default: return false;
+    }
+}
+
+void TPopupLayer::Apply(const PopupResult& result, const Rect& before)
+{
+    if (result.repaint)
+        form_.InvalidateFormRect(before);
+    if (!result.chosen)
+        return;
+    // The control may have gone, or been disabled, while the menu was open.
+    TWinControl* target = HandleRegistry::Find(target_);
+    target_ = 0;
+    if (target && target->Enabled())
+        target->Perform(WM_COMMAND, uintptr_t(*result.chosen));
+}
+
+void TPopupLayer::Paint(platform::DeviceContext& dc, const Rect& area) const
+{
+    if (!menu_.IsOpen() || menu_.Bounds().Intersect(area).IsEmpty())
+        return;
+    dc.RemoveClip();
+    dc.SetOrigin({0, 0});
+    dc.IntersectClip(area);
+    dc.SetFont(font_.Spec());
+    menu_.Paint(dc, ClassicPalette::System());
+}
