@@ -29,7 +29,12 @@ function(f2_test_folder name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     F2_SOURCE_DIR="${PROJECT_SOURCE_DIR}" F2_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  # Tests on an X display share the screen (screenshots, focus): they take turns.
+  set(lock)
+  if("gui" IN_LIST ARG_LABELS OR "e2e" IN_LIST ARG_LABELS)
+    set(lock RESOURCE_LOCK x11display)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT} ${lock})
 endfunction()
