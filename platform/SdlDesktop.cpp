@@ -114,6 +114,10 @@ void SdlDesktop::SetAppId(const std::string& appId) const
 
 std::unique_ptr<NativeWindow> SdlDesktop::CreateWindow(const WindowOptions& options)
 {
+    // X11 takes the window class from the environment once, when video starts: a window that
+    // names the program must do so before that, or every window gets the executable's name.
+    if (!videoStarted_ && !options.appId.empty())
+        appId_ = options.appId;
     EnsureVideo();
     SetAppId(options.appId.empty() ? appId_ : options.appId);
     Uint32 flags = SDL_WINDOW_HIDDEN;
