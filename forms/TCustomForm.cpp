@@ -136,9 +136,10 @@ void TCustomForm::ReadState(TReader& reader)
         // A top-level window's parent font is the desktop's default font.
         TFont desktopFont;
         Font()->Assign(&desktopFont);
-        SetParentFont(true);
     }
     AdaptToScreen();
+    if (ignoreFontProperty_)
+        SetParentFont(true);   // after any scaling, which marks the font as the window's own
     if (storedClientWidth_ > 0 || storedClientHeight_ > 0)
         SetBounds(Left(), Top(), storedClientWidth_ > 0 ? storedClientWidth_ : Width(),
                   storedClientHeight_ > 0 ? storedClientHeight_ : Height());

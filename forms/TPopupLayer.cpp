@@ -83,6 +83,9 @@ bool TPopupLayer::HandleInput(const TMsg& msg)
         const Point p{origin.x + MouseX(msg.lParam), origin.y + MouseY(msg.lParam)};
         PopupResult result;
         if (msg.message == WM_MOUSEMOVE) {
+            // While a menu is open the pointer is the plain arrow, whatever lies beneath.
+            if (form_.HasNativeWindow())
+                form_.NativeWindow().SetCursor(platform::Cursor::Arrow);
             result = menu_.MouseMove(p);
         } else if (IsButtonDown(msg.message)) {
             result = menu_.MouseDown(p);

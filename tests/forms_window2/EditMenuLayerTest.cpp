@@ -89,6 +89,10 @@ TEST_F(EditMenuTest, RightClickOpensTheMenuOverTheWindowAndPasteChangesTheTextOn
     RunUntilIdle();
     EXPECT_EQ(Layer().Menu().HotItem(), kPaste);
     EXPECT_EQ(At(inside.x, inside.y), ClassicPalette::System().selection | 0xFF000000u);
+    // Over the part of the menu that covers the edit the pointer is no I-beam.
+    Mouse(EventType::MouseMove, 30, 25);
+    RunUntilIdle();
+    EXPECT_EQ(Window().CurrentCursor(), platform::Cursor::Arrow);
 
     ClickItem(kPaste);
     EXPECT_FALSE(Layer().IsOpen());

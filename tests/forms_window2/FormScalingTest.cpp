@@ -194,6 +194,13 @@ TEST_F(FormScalingTest, IgnoreFontPropertyKeepsTheDesktopFont)
     EXPECT_EQ(form->Font()->Height(), -11);
     EXPECT_EQ(form->Edit1->Font()->Height(), -11);
     EXPECT_EQ(BoxOf(form->Label1), (Box{144, 8, 397, 20}));
+
+    // On a denser screen the desktop font is scaled like any window font, and stays the
+    // desktop's.
+    desk->SetPixelsPerInch(120);
+    form = Read(stored);
+    EXPECT_EQ(form->Font()->Height(), -14);
+    EXPECT_TRUE(form->ParentFont());
 }
 
 TEST_F(FormScalingTest, ABadTextHeightValueIsAReadErrorNamingTheProperty)
