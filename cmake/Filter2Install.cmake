@@ -40,10 +40,13 @@ set(CPACK_PACKAGE_VENDOR "The filter2 developers")
 set(CPACK_PACKAGE_CONTACT "The filter2 developers <filter2@example.org>")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for second-order active filters")
-set(CPACK_PACKAGE_DESCRIPTION "filter2 computes the parts of second-order unity-gain active filter \
-sections: a low-pass section with two equal resistors and a high-pass section with two equal \
-capacitors. It takes the corner frequency, the quality factor or a filter family, the resistor \
-and the capacitor, shows the resulting parts and plots the magnitude response of both sections.")
+# The long description, wrapped as Debian wants it (the generator indents each line).
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "filter2 computes the parts of second-order unity-gain active filter sections:"
+  "a low-pass section with two equal resistors and a high-pass section with two"
+  "equal capacitors. It takes the corner frequency, the quality factor or a filter"
+  "family, the resistor and the capacitor, shows the resulting parts and plots the"
+  "magnitude response of both sections.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
