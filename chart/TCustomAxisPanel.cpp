@@ -1,12 +1,15 @@
 #include "chart/TCustomAxisPanel.h"
 
 #include "chart/ChartExceptions.h"
+#include "chart/TChartCanvas3D.h"
 #include "chart/ChartPalette.h"
 #include "chart/TChartAxis.h"
 #include "chart/TChartAxisTitle.h"
 #include "chart/TChartDepthAxis.h"
 #include "chart/TChartSeries.h"
 #include "chart/TChartSeriesList.h"
+
+#include <algorithm>
 
 F2_DEFINE_CLASS(TCustomAxisPanel, TCustomChartPanelExtended, F2_NO_FACTORY)
 {
@@ -156,4 +159,114 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 void TCustomAxisPanel::SetPage(int value)
 {
     Store(page_, value);
+}
+
+// --- Painting -----------------------------------------------------------------------------
+
+bool TCustomAxisPanel::IsAxisVisible(const TCustomChartAxis* axis) const
+{
+    if (!axisVisible_ || !axis->Visible())
+        return false;
+    if (axis->IsZAxis())
+        return View3D();
+    bool anyUsesAxes = false;
+    for (const TChartSeries* s : *seriesList_) {
+        if (!s->Active() || !s->UsesAxes())
+            continue;
+        anyUsesAxes = true;
+        if (s->BelongsToAxis(axis))
+            return true;
+    }
+    return !anyUsesAxes;
+}
+
+void TCustomAxisPanel::ComputeAxisRect()
+{
+    for (TCustomChartAxis* axis : axisList_)
+        axis->ComputeRange();
+    NormalizePlotRect();
+    platform::Rect r0 = PlotRect();
+    // Only the five standard axes take room; axes added later draw inside the plot.
+    const size_t roomTakers = std::min<size_t>(axisList_.size(), 5);
+    for (size_t i = 0; i < roomTakers; ++i) {
+        TCustomChartAxis* axis = axisList_[i];
+        if (!IsAxisVisible(axis))
+            continue;
+        platform::Rect r = r0;
+        axis->TakeRoom(r);
+        // An axis that would leave no plot at all gets no room.
+        const platform::Rect inside = r.Intersect(r0);
+        if (!inside.IsEmpty())
+            r0 = inside;
+    }
+    SetPlotRect(r0);
+    NormalizePlotRect();
+    for (TCustomChartAxis* axis : axisList_)
+        axis->ComputePixelSpan();
+}
+
+void TCustomAxisPanel::ApplySeriesMarginsToAxes()
+{
+    for (TChartAxis* axis : {topAxis_, leftAxis_, rightAxis_, bottomAxis_}) {
+        const bool horizontal = axis->IsHorizontal();
+        int start = 0, end = 0;
+        for (const TChartSeries* s : *seriesList_) {
+            if (!s->Active() || !s->BelongsToAxis(axis))
+                continue;
+            int a = 0, b = 0;
+            if (horizontal)
+                s->GetHorizMargins(a, b);
+            else
+                s->GetVertMargins(a, b);
+            start = std::max(start, a);
+            end = std::max(end, b);
+        }
+        // A margin only moves an end that follows the series.
+        if (!(horizontal ? axis->AutomaticMinimum() : axis->AutomaticMaximum()))
+            start = 0;
+        if (!(horizontal ? axis->AutomaticMaximum() : axis->AutomaticMinimum()))
+            end = 0;
+        axis->ApplySeriesMargins(start, end);
+    }
+}
+
+void TCustomAxisPanel::PaintChart(const platform::Rect& bounds)
+{
+    TChartCanvas3D& surface = *Canvas3D();
+    PaintPanel(bounds);
+    for (TChartSeries* s : *seriesList_)
+        if (s->Active())
+            s->PaintBeforeChart();
+    PaintTitlesAndLegend();
+    // In 2-D every series lies at depth 0, so the depth order and positions need no work.
+    ComputeAxisRect();
+    ApplySeriesMarginsToAxes();
+    surface.SetProjection(Depth3D(), bounds, PlotRect());
+    if (surface.HandlesFullRotation()) {
+        const platform::Rect plot = PlotRect();
+        SetPlotRect(bounds);
+        PaintTitlesAndLegend();
+        SetPlotRect(plot);
+    }
+    PaintWalls();
+    const auto paintAxes = [this] {
+        for (TCustomChartAxis* axis : axisList_)
+            if (IsAxisVisible(axis))
+                axis->PaintAxis();
+    };
+    if (axisVisible_ && AxesBehindSeries) {
+        if (onBeforeDrawAxes_)
+            onBeforeDrawAxes_(this);
+        paintAxes();
+    }
+    if (onBeforeDrawSeries_)
+        onBeforeDrawSeries_(this);
+    for (TChartSeries* s : *seriesList_)
+        if (s->Active())
+            s->PaintSeries();
+    if (axisVisible_ && !AxesBehindSeries)
+        paintAxes();
+    surface.ResetDrawingState();
+    if (onAfterDraw_)
+        onAfterDraw_(this);
 }

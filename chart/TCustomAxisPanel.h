@@ -24,6 +24,12 @@ class TCustomChartAxis;
 using TAxisOnGetLabel = std::function<void(TCustomChartAxis* sender, TChartSeries* series,
                                            int valueIndex, std::string& labelText)>;
 
+// Lets the program choose the label values of an axis one by one: it sets labelValue and
+// clears stop to give value number labelIndex; leaving stop set ends the values (at index 0:
+// the axis takes its own values).
+using TAxisOnGetNextLabel = std::function<void(TCustomChartAxis* sender, int labelIndex,
+                                               double& labelValue, bool& stop)>;
+
 class TCustomAxisPanel : public TCustomChartPanelExtended {
     F2_CLASS(TCustomAxisPanel, TCustomChartPanelExtended)
 public:
@@ -81,6 +87,8 @@ public:
 
     const TAxisOnGetLabel& OnGetAxisLabel() const { return onGetAxisLabel_; }
     void SetOnGetAxisLabel(const TAxisOnGetLabel& handler) { onGetAxisLabel_ = handler; }
+    const TAxisOnGetNextLabel& OnGetNextAxisLabel() const { return onGetNextAxisLabel_; }
+    void SetOnGetNextAxisLabel(const TAxisOnGetNextLabel& handler) { onGetNextAxisLabel_ = handler; }
     const TNotifyEvent& OnBeforeDrawAxes() const { return onBeforeDrawAxes_; }
     void SetOnBeforeDrawAxes(const TNotifyEvent& handler) { onBeforeDrawAxes_ = handler; }
     const TNotifyEvent& OnBeforeDrawSeries() const { return onBeforeDrawSeries_; }
@@ -88,12 +96,24 @@ public:
     const TNotifyEvent& OnAfterDraw() const { return onAfterDraw_; }
     void SetOnAfterDraw(const TNotifyEvent& handler) { onAfterDraw_ = handler; }
 
-    // --- Paint steps (filled in by the painting classes) --------------------------------
-    void PaintChart(const platform::Rect&) override {}
-    virtual void ComputeAxisRect() {}
-    virtual void ApplySeriesMarginsToAxes() {}
+    // --- Paint steps ----------------------------------------------------------------------
+    // The paint sequence: panel, titles and legend, axis layout, series margins, walls, axes,
+    // series, then the after-draw event.
+    void PaintChart(const platform::Rect& bounds) override;
+    // Ranges of every axis, then the room each visible axis takes from PlotRect, then the
+    // pixel spans of the final PlotRect.
+    virtual void ComputeAxisRect();
+    // Widens the ranges of the top, left, right and bottom axes by the series' margins.
+    virtual void ApplySeriesMarginsToAxes();
     virtual void PaintTitlesAndLegend() {}
     virtual void PaintWalls() {}
+    // The 3-D wall thickness beside an axis (0 in 2-D).
+    virtual int AxisWallSize(const TCustomChartAxis*) const { return 0; }
+    // True when the axis is switched on and some active series uses it (or, when no active
+    // series uses axes at all, whenever it is switched on); the depth axis only in 3-D.
+    bool IsAxisVisible(const TCustomChartAxis* axis) const;
+    // Whether the axes are drawn before the series (so that lines lie over the axes).
+    static constexpr bool AxesBehindSeries = true;
 
 private:
     TChartAxis* MakeAxis(bool horizontal, bool farSide);
@@ -111,6 +131,7 @@ private:
     int maxPointsPerPage_ = 0;
     int page_ = 1;
     TAxisOnGetLabel onGetAxisLabel_;
+    TAxisOnGetNextLabel onGetNextAxisLabel_;
     TNotifyEvent onBeforeDrawAxes_;
     TNotifyEvent onBeforeDrawSeries_;
     TNotifyEvent onAfterDraw_;

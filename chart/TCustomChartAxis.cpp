@@ -1,5 +1,6 @@
 #include "chart/TCustomChartAxis.h"
 
+#include "chart/AxisPainter.h"
 #include "chart/ChartExceptions.h"
 #include "chart/ChartNumberFormat.h"
 #include "chart/DateTimeText.h"
@@ -223,6 +224,51 @@ void TCustomChartAxis::SetRange(double minimum, double maximum)
     Repaint();
 }
 
+void TCustomChartAxis::SetCurrentMinimum(double value)
+{
+    currentMinimum_ = value;
+    currentRange_ = double(static_cast<long double>(currentMaximum_) - currentMinimum_);
+}
+
+// --- Drawing ------------------------------------------------------------------------------
+
+void TCustomChartAxis::TakeRoom(platform::Rect& r)
+{
+    if (chart_)
+        AxisPainter(*this).TakeRoom(r);
+}
+
+void TCustomChartAxis::PaintAxis()
+{
+    if (chart_)
+        AxisPainter(*this).Paint();
+}
+
+TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
+{
+    if (labelStyle_ != talAuto)
+        return labelStyle_;
+    if (zAxis_) {
+        // Series at differing depths are told apart by value, else by their titles.
+        if (chart_)
+            for (const TChartSeries* s : *chart_->SeriesList())
+                if (s->Active() && s->MinZValue() != s->MaxZValue())
+                    return talValue;
+        return talText;
+    }
+    if (!chart_)
+        return talNone;
+    bool attached = false;
+    for (const TChartSeries* s : *chart_->SeriesList()) {
+        if (!s->Active() || !s->BelongsToAxis(this))
+            continue;
+        attached = true;
+        if (s->PointCount() > 0 && s->PointLabelCount() > 0 && s->PointLabelHasText(0))
+            return talText;
+    }
+    return attached ? talValue : talNone;
+}
+
 // --- Mapping ------------------------------------------------------------------------------
 
 int TCustomChartAxis::ValueToPixel(double value) const
@@ -352,7 +398,7 @@ double TCustomChartAxis::StepForLabelCount(int maxLabels) const
     return std::max(step, smallest);
 }
 
-std::string TCustomChartAxis::FormatAxisLabel(double value) const
+std::string TCustomChartAxis::FormatAxisLabel(double value, bool askChart) const
 {
     std::string text;
     if (showsDateTime_) {
@@ -365,7 +411,7 @@ std::string TCustomChartAxis::FormatAxisLabel(double value) const
     } else {
         text = FormatChartNumber(axisValuesFormat_, value);
     }
-    if (chart_ && chart_->OnGetAxisLabel())
+    if (askChart && chart_ && chart_->OnGetAxisLabel())
         chart_->OnGetAxisLabel()(const_cast<TCustomChartAxis*>(this), nullptr, -1, text);
     if (labelsMultiLine_) {
         // Blanks become line breaks, except the group separators inside a number.

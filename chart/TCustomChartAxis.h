@@ -7,6 +7,7 @@
 
 #include "forms/TNotifyEvent.h"
 #include "forms/TPersistent.h"
+#include "platform/Raster.h"
 
 #include <memory>
 #include <string>
@@ -51,7 +52,8 @@ public:
     double ComputeLabelStep();
     double ComputeLabelStep(TChartCanvas& canvas);
     double StepForLabelCount(int maxLabels) const;
-    std::string FormatAxisLabel(double value) const;
+    // The label text of a value; askChart false leaves the chart's OnGetAxisLabel out.
+    std::string FormatAxisLabel(double value, bool askChart = true) const;
     bool UsesDateTimeValues() const;
     // Fixes both ends: no more automatic range; the ends are ordered and kept 1e-10 apart.
     void SetRange(double minimum, double maximum);
@@ -156,8 +158,14 @@ public:
     TChartAxisTitle* Title() const { return title_.get(); }
     void SetTitle(TChartAxisTitle* value);
 
-    // Draws the axis; the chart calls it for each visible axis.
-    virtual void PaintAxis() {}
+    // Takes the room for title, labels and ticks from r, on the side that faces the axis.
+    void TakeRoom(platform::Rect& r);
+    // Draws title, labels, ticks, grid and axis line; the chart calls it for each visible axis.
+    virtual void PaintAxis();
+    // What the labels show: LabelStyle, with talAuto resolved from the attached series.
+    TAxisLabelStyle EffectiveLabelStyle() const;
+    // The logarithmic label loop may lift a minimum of 0 or below for the rest of a paint.
+    void SetCurrentMinimum(double value);
 
     TPersistent* GetOwner() const override;
     void Assign(TPersistent* source) override;

@@ -61,8 +61,20 @@ public:
 
     // The paint sequence for the panel bounds; charts with axes fill it in.
     virtual void PaintChart(const platform::Rect& bounds) = 0;
+    // Renders the whole chart for rect of target: the surface prepares its picture, the plot
+    // rectangle starts from the margins, PaintChart draws, and the picture is copied to target.
+    virtual void RenderTo(TCanvas* target, const platform::Rect& rect);
+    // The outer bevel, the border and the inner bevel, from the outside in.
+    virtual void PaintPanelFrame(const platform::Rect& rect);
+    // Keeps the plot rectangle inside the panel bounds and at least one pixel wide and high.
+    void NormalizePlotRect();
 
 protected:
+    // Copies the stored picture when it is current, else renders the chart afresh.
+    void Paint() override;
+    // The chart covers its whole area itself: the erase request is answered without erasing.
+    void EraseBackground(platform::DeviceContext&) override {}
+
     // Stores value and invalidates when it changed.
     template <class T>
     void Store(T& field, const T& value)

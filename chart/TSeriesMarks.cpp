@@ -6,6 +6,7 @@
 
 F2_DEFINE_CLASS(TSeriesMarks, TPersistent, F2_NO_FACTORY)
 {
+    c.Property("ArrowLength", &TSeriesMarks::ArrowLength, &TSeriesMarks::SetArrowLength).Default(8);
     c.Property("Visible", &TSeriesMarks::Visible, &TSeriesMarks::SetVisible).Default(0);
 }
 
@@ -14,6 +15,15 @@ void TSeriesMarks::SetVisible(bool value)
     if (value == visible_)
         return;
     visible_ = value;
+    if (series_)
+        series_->RequestRepaint();
+}
+
+void TSeriesMarks::SetArrowLength(int value)
+{
+    if (value == arrowLength_)
+        return;
+    arrowLength_ = value;
     if (series_)
         series_->RequestRepaint();
 }

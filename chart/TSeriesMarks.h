@@ -17,6 +17,9 @@ public:
 
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
+    // Length in pixels of the line from a point to its mark.
+    int ArrowLength() const { return arrowLength_; }
+    void SetArrowLength(int value);
 
     int PositionCount() const { return int(positions_.size()); }
     const platform::Point& PositionAt(int index) const;   // EListError for a bad index
@@ -29,5 +32,6 @@ public:
 private:
     TChartSeries* series_;
     bool visible_ = false;
+    int arrowLength_ = 8;
     std::vector<platform::Point> positions_;
 };

@@ -1,0 +1,75 @@
+#pragma once
+// Lays out and draws one axis during a chart's paint. TakeRoom takes the strips for the
+// title, the labels and the ticks from the plot rectangle's side that faces the axis; Paint
+// draws the title, runs the label loop (which fills the tick list), then the axis line, the
+// ticks, the grid and the minor marks at the listed positions.
+//
+// The tick list lives on the stack for one Paint: it has room for MaxTicks positions and
+// positions beyond that are dropped, so a dense label loop never writes past it.
+
+#include "chart/TCustomChartAxis.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+class TChartCanvas3D;
+class TChartPen;
+class TChartSeries;
+class TCustomAxisPanel;
+
+class AxisPainter {
+public:
+    static constexpr int MaxTicks = 2000;
+
+    explicit AxisPainter(TCustomChartAxis& axis);
+
+    void TakeRoom(platform::Rect& r);
+    void Paint();
+
+private:
+    enum class Side { Bottom, Top, Left, Right, Depth };
+
+    // Moves r's side that faces the axis inward by size; gives the new side coordinate.
+    int Shrink(platform::Rect& r, int size) const;
+    // The position shift of PositionPercent across rect (0 when the percentage is 0).
+    int PositionShift(const platform::Rect& rect) const;
+    int ShiftedPos(int pos, int shift) const;
+    bool RunsAlongAxis(int angle) const;
+    int TitleSize();
+    int LabelsSize();
+    int TickRoom() const;
+
+    // Label loop for the effective label style; each candidate goes through AddCandidate.
+    void RunLabelLoop(double step);
+    void ValueLabels(double step);
+    void LinearValueLabels(double step);
+    void LogarithmicValueLabels();
+    void TextLabels(bool marks);
+    void AddCandidate(double value);
+    void AppendTick(int pixel, double value);
+    // A label text at position p along the axis.
+    void DrawLabel(int p, std::string_view text);
+    // Title or label placement: text at the anchor, aligned by side and angle.
+    void PlaceText(int x, int y, int angle, std::string_view text, int lineHeight);
+
+    void DrawAxisLine();
+    void DrawTicks(TChartPen* pen, int from, int length);
+    void DrawGridLine(int pos);
+    void DrawGrid();
+    void DrawMinorMarks();
+    void DrawMinorMark(int pos, bool grid);
+
+    TCustomChartAxis& axis_;
+    TCustomAxisPanel& chart_;
+    TChartCanvas3D& surface_;
+    Side side_;
+    bool wantsLabels_ = false;
+    std::array<int, MaxTicks> ticks_;
+    std::array<double, MaxTicks> tickValues_;
+    int tickCount_ = 0;
+    // The extent along the axis of the last drawn text label (overlap test of text labels).
+    bool haveLastLabel_ = false;
+    int lastLabelLow_ = 0;
+    int lastLabelHigh_ = 0;
+};
