@@ -2,7 +2,8 @@
 # Set-up, build, run and test filter2 on Debian 12 (run as root on a fresh machine, or as a
 # user with the packages already installed).
 #   bash dev.sh run    install what is missing, build the release preset, start the program
-#   bash dev.sh test   install what is missing, build, run every test (ctest)
+#   bash dev.sh test   install what is missing, build, run every test (ctest): release, then the
+#                      sanitizer build, then a minute of fuzzing per fuzz target
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,11 +37,40 @@ run)
     ;;
 test)
     install_missing "${RUNTIME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    # Three builds and three test runs, each under an X display of its own (the GUI and
+    # end-to-end tests need one): release runs every test; asan (AddressSanitizer and
+    # UndefinedBehaviorSanitizer) runs the unit and gui tests; fuzz (clang, libFuzzer) fuzzes
+    # each target for a minute. Every run goes ahead even when an earlier one failed; the exit
+    # status is non-zero when any failed, and a failed run's summary is repeated at the end.
+    failed=()
+    last_status=0
+    run_tests() {
+        local preset=$1
+        shift
+        echo "==== ctest --preset $preset"
+        last_status=0
+        xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset "$preset" -j2 "$@" 2>&1 |
+            tee "build/$preset/ctest.log" || last_status=$?
+        ((last_status == 0)) || failed+=("$preset")
+    }
     cmake --preset release -DFILTER2_BUILD_TESTS=ON >/dev/null
     cmake --build --preset release
-    # GUI and end-to-end tests need an X display; xvfb-run gives them one of their own.
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-        ctest --preset release --output-on-failure -j2 "${@:2}"
+    run_tests release "${@:2}"
+    cmake --preset asan -DFILTER2_BUILD_TESTS=ON >/dev/null
+    cmake --build --preset asan
+    run_tests asan "${@:2}"
+    cmake --preset fuzz -DFILTER2_BUILD_TESTS=ON >/dev/null
+    cmake --build --preset fuzz --target fuzz_targets
+    run_tests fuzz "${@:2}"
+    if ((${#failed[@]})); then
+        if ((last_status == 0)); then
+            for preset in "${failed[@]}"; do
+                echo "==== ctest --preset $preset failed:"
+                sed -n '/tests passed, /,$p' "build/$preset/ctest.log"
+            done
+        fi
+        exit 1
+    fi
     ;;
 *)
     echo "usage: bash dev.sh run|test" >&2
