@@ -37,8 +37,12 @@ void Filter2Session::SetUp()
 {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     testName_ = std::string(info->test_suite_name()) + "." + info->name();
+    // Logs and shots of an earlier run of this test would only mislead.
     for (const char* log : {"xvfb", "openbox", "filter2"})
         fs::remove(LogPath(log));
+    for (const auto& entry : fs::directory_iterator(OutputDir("shots")))
+        if (entry.path().filename().string().rfind(testName_ + "-", 0) == 0)
+            fs::remove(entry.path());
 
     display_ = std::make_unique<XDisplay>(LogPath("xvfb"));
     tools_ = std::make_unique<XTools>(display_->ToolEnvironment());

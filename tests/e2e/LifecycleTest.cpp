@@ -13,6 +13,8 @@ TEST_F(Lifecycle, ExitButtonEndsTheProgramWithCodeZero)
 {
     ClickClient(layout::ExitButton.CentreX(), layout::ExitButton.CentreY());
     auto code = WaitForExit();
+    if (!code)
+        Shot("not-ended");
     ASSERT_TRUE(code.has_value()) << "filter2 did not end within 5 s of a click on Exit";
     EXPECT_EQ(*code, 0);
 }

@@ -7,6 +7,9 @@
 
 namespace {
 
+// Only the client context may bind the plain left button: openbox replays those presses to
+// the program, while a plain binding in the frame context (which covers the client area too)
+// would swallow every click.
 const char* const MinimalConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
   <focus><focusNew>yes</focusNew><followMouse>no</followMouse></focus>
@@ -20,9 +23,6 @@ const char* const MinimalConfig = R"(<?xml version="1.0" encoding="UTF-8"?>
     <context name="Close">
       <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
       <mousebind button="Left" action="Click"><action name="Close"/></mousebind>
-    </context>
-    <context name="Frame">
-      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
     </context>
     <context name="Client">
       <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>

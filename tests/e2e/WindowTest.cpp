@@ -65,7 +65,29 @@ TEST_F(MainWindow, HasCaptionSizeCentredPlaceFixedSizeAndIcon)
     EXPECT_TRUE(Contains(actions, "_NET_WM_ACTION_CLOSE"));
     EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_RESIZE"));
     EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_MAXIMIZE_HORZ"));
-    EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_MINIMIZE"));
+    EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_MAXIMIZE_VERT"));
+    // Openbox keeps minimising for every window whatever it asks, so the program's own
+    // request is checked: the Motif hints allow moving and closing, not minimising,
+    // maximising or resizing, and ask for no minimise or maximise button.
+    auto motif = X().ListProperty(Window(), "_MOTIF_WM_HINTS");
+    ASSERT_GE(motif.size(), 3u) << "the window has no Motif hints";
+    unsigned long flags = std::stoul(motif[0], nullptr, 0);
+    unsigned long functions = std::stoul(motif[1], nullptr, 0);
+    unsigned long decorations = std::stoul(motif[2], nullptr, 0);
+    ASSERT_TRUE(flags & 1u) << "the Motif hints leave the functions open";
+    // Bit 0 ("all") turns the meaning of the other bits round: they are then the ones taken away.
+    auto allowed = [&](unsigned long bit) { return (functions & 1u) ? !(functions & bit) : (functions & bit) != 0; };
+    EXPECT_TRUE(allowed(0x20)) << "close";
+    EXPECT_FALSE(allowed(0x02)) << "resize";
+    EXPECT_FALSE(allowed(0x08)) << "minimise";
+    EXPECT_FALSE(allowed(0x10)) << "maximise";
+    if (flags & 2u) {
+        auto shown = [&](unsigned long bit) {
+            return (decorations & 1u) ? !(decorations & bit) : (decorations & bit) != 0;
+        };
+        EXPECT_FALSE(shown(0x20)) << "minimise button";
+        EXPECT_FALSE(shown(0x40)) << "maximise button";
+    }
 
     // The program's icon reaches the window: one 32 x 32 image.
     std::string icon = X().PropertyDump(Window(), "_NET_WM_ICON");
@@ -86,18 +108,24 @@ TEST_F(MainWindow, ShowsTheLayoutAtStartUp)
     EXPECT_EQ(shot.Count({0, 0, 140, 30}, IsMaroon), 0) << "maroon left of the title";
 
     // The two group boxes: an etched frame is a dark grey line with a white line beside it,
-    // along the left edge and along the bottom of each box. The left edge is looked at above
-    // the charts only: the low-pass chart sits on its box's left edge.
+    // along the left edge and along the bottom of each box. The left edges are looked at
+    // where nothing sits on them: the low-pass chart covers the lower part of the low-pass
+    // box's edge, the filter-type box the upper part of the high-pass box's edge.
     auto isShadow = [](platform::Pixel p) {
         int v = platform::PixelRed(p);
         return v == platform::PixelGreen(p) && v == platform::PixelBlue(p) && v >= 100 && v <= 170;
     };
-    for (const ClientRect& box : {layout::LowPassBox, layout::HighPassBox}) {
-        int rows = 210;
+    struct Edge {
+        ClientRect box;
+        int top;    // first row of the left edge looked at
+        int rows;
+    };
+    for (const Edge& edge : {Edge{layout::LowPassBox, 62, 210}, Edge{layout::HighPassBox, 300, 150}}) {
+        const ClientRect& box = edge.box;
         bool leftEtched = false;
         for (int x = box.left; x < box.left + 3 && !leftEtched; ++x)
-            leftEtched = shot.Count({x, box.top + 30, 1, rows}, isShadow) > rows * 9 / 10 &&
-                         shot.Count({x + 1, box.top + 30, 1, rows}, IsWhite) > rows * 9 / 10;
+            leftEtched = shot.Count({x, edge.top, 1, edge.rows}, isShadow) > edge.rows * 9 / 10 &&
+                         shot.Count({x + 1, edge.top, 1, edge.rows}, IsWhite) > edge.rows * 9 / 10;
         EXPECT_TRUE(leftEtched) << "no etched left edge of the box at x " << box.left << "; " << shot.Path();
         int cols = box.width - 20;
         bool bottomEtched = false;

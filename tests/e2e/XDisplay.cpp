@@ -2,6 +2,8 @@
 
 #include "tests/e2e/Deadline.h"
 
+#include <X11/Xlib.h>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -30,12 +32,32 @@ XDisplay::XDisplay(const std::string& logFile)
         xauthority_.clear();
         StartPrivateServer(logFile);
     }
+    Connect(std::chrono::seconds(15));
 }
 
 XDisplay::~XDisplay()
 {
+    if (connection_)
+        XCloseDisplay(connection_);
     if (server_)
         server_->Stop();
+}
+
+void XDisplay::Connect(std::chrono::seconds timeout)
+{
+    // The server may be resetting after the previous test's clients left: try again until
+    // it accepts us. Xlib reads XAUTHORITY from the environment, which is ours already.
+    Deadline deadline(timeout);
+    deadline.PollUntil([&] {
+        connection_ = XOpenDisplay(name_.c_str());
+        return connection_ != nullptr;
+    }, std::chrono::milliseconds(50));
+    if (!connection_) {
+        if (server_)
+            server_->Stop();
+        throw std::runtime_error("the X display " + name_ + " accepted no connection within " +
+                                 std::to_string(timeout.count()) + " s");
+    }
 }
 
 void XDisplay::StartPrivateServer(const std::string& logFile)

@@ -5,13 +5,17 @@
 
 #include "tests/e2e/ChildProcess.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
+struct _XDisplay;
+
 class XDisplay {
 public:
-    // Raises std::runtime_error when a private server cannot be started.
+    // Raises std::runtime_error when a private server cannot be started or the display does
+    // not accept a connection within 15 s.
     explicit XDisplay(const std::string& logFile);
     ~XDisplay();
     XDisplay(const XDisplay&) = delete;
@@ -27,8 +31,13 @@ public:
 
 private:
     void StartPrivateServer(const std::string& logFile);
+    void Connect(std::chrono::seconds timeout);
 
     std::string name_;
     std::string xauthority_;
     std::unique_ptr<ChildProcess> server_;
+    // A connection held for the whole test. An X server that was started without -noreset
+    // (xvfb-run's) resets itself whenever its last client leaves and refuses connections
+    // meanwhile; with this one open, the short-lived tools never meet a reset.
+    _XDisplay* connection_ = nullptr;
 };
