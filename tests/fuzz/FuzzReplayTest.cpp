@@ -5,6 +5,8 @@
 
 #include "tests/fuzz/targets/FuzzTargets.h"
 
+#include "tools/layoutc/LayoutCompiler.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -50,3 +52,19 @@ TEST(FuzzCorpusReplay, LayoutCompiler) { EXPECT_GE(Replay("layout_compiler", &fu
 TEST(FuzzCorpusReplay, BmpDecoder) { EXPECT_GE(Replay("bmp_decoder", &fuzz::BmpDecoder), 5u); }
 TEST(FuzzCorpusReplay, IcoDecoder) { EXPECT_GE(Replay("ico_decoder", &fuzz::IcoDecoder), 3u); }
 TEST(FuzzCorpusReplay, GraphicStreams) { EXPECT_GE(Replay("graphic_streams", &fuzz::GraphicStreams), 5u); }
+TEST(FuzzCorpusReplay, LayoutReader) { EXPECT_GE(Replay("layout_reader", &fuzz::LayoutReader), 20u); }
+
+// The main window's own stream, compiled from its layout text as it is now, through the reader
+// target with and without the hooks that let a foreign stream read all the way through.
+TEST(FuzzCorpusReplay, LayoutReaderOnTheMainWindowStream)
+{
+    const std::filesystem::path layout = std::filesystem::path(F2_SOURCE_DIR) / "app" / "Unit1.layout";
+    if (!std::filesystem::exists(layout))
+        GTEST_SKIP() << "no main window layout yet";
+    const std::vector<uint8_t> stream = layoutc::LayoutCompiler::CompileFile(layout).bytes;
+    for (uint8_t options : {0, 1, 9, 13}) {
+        std::vector<uint8_t> input{options};
+        input.insert(input.end(), stream.begin(), stream.end());
+        EXPECT_EQ(fuzz::LayoutReader(input.data(), input.size()), 0);
+    }
+}

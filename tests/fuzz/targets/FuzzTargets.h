@@ -16,5 +16,6 @@ int LayoutCompiler(const uint8_t* data, size_t size);   // layout text -> stream
 int BmpDecoder(const uint8_t* data, size_t size);       // platform::DecodeBmp
 int IcoDecoder(const uint8_t* data, size_t size);       // platform::DecodeIco
 int GraphicStreams(const uint8_t* data, size_t size);   // TBitmap, TIcon, TPicture from streams
+int LayoutReader(const uint8_t* data, size_t size);     // TReader into small test components
 
 } // namespace fuzz
