@@ -6,6 +6,8 @@
 #include "forms/TPopupLayer.h"
 #include "platform/Desktop.h"
 
+#include <algorithm>
+
 F2_DEFINE_CLASS(TCustomEdit, TCustomControl, F2_NO_FACTORY) {}
 
 F2_DEFINE_CLASS(TEdit, TCustomEdit, F2_FACTORY(TEdit))
@@ -204,13 +206,21 @@ void TCustomEdit::Paint()
     textDc.SetBackMode(platform::BackgroundMode::Transparent);
     textDc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
     const int top = area.top + 1;
-    const std::string& text = buffer_.Text();
+    // Only the characters in view are drawn (one more on each side for ink that overhangs its
+    // cell): a pasted text of many thousands of characters costs no more to paint than a short
+    // one. Glyphs sit at whole-pixel advances, so a part drawn at its own x gives the same pixels.
+    const int first = std::max(buffer_.ScrollPos() - 1, 0);
+    const int last = std::min(buffer_.PositionFromX(area.Width(), measure) + 2, buffer_.Length());
+    const auto drawRange = [&](int start, int end) {
+        if (end > start)
+            textDc.TextOut(area.left + buffer_.XFromPosition(start, measure), top, buffer_.TextRange(start, end));
+    };
     if (!Enabled()) {
         textDc.SetTextColor(ColorToPixel(clGrayText));
-        textDc.TextOut(area.left + buffer_.XFromPosition(0, measure), top, text);
+        drawRange(first, last);
         return;
     }
-    textDc.TextOut(area.left + buffer_.XFromPosition(0, measure), top, text);
+    drawRange(first, last);
     if (!Focused())
         return;
     // The selection is drawn over the plain text in the highlight colours.
@@ -221,7 +231,7 @@ void TCustomEdit::Paint()
         textDc.FillRect({x0, top, x1, top + cell.cy},
                         platform::BrushSpec{ColorToPixel(clHighlight), platform::BrushStyle::Solid});
         textDc.SetTextColor(ColorToPixel(clHighlightText));
-        textDc.TextOut(x0, top, buffer_.SelText());
+        drawRange(std::max(buffer_.SelStart(), first), std::min(buffer_.SelEnd(), last));
     }
     // The caret: a steady one-pixel bar (there are no timers to blink it).
     const int caretX = area.left + buffer_.XFromPosition(buffer_.Caret(), measure);
