@@ -9,8 +9,10 @@ cd "$(dirname "$0")"
 
 RUNTIME_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libfreetype-dev
                   libfontconfig-dev libfmt-dev libpng-dev fonts-liberation fonts-dejavu-core)
+# clang and its runtimes build the fuzz targets; llvm brings llvm-symbolizer, which turns
+# sanitizer reports into file:line.
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick
-               x11-utils clang libclang-rt-14-dev)
+               x11-utils clang libclang-rt-14-dev llvm)
 
 install_missing() {
     local missing=()
