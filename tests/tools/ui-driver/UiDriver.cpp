@@ -17,6 +17,7 @@
 #include <fmt/format.h>
 #include <fmt/printf.h>
 
+#include <fstream>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -221,6 +222,8 @@ void UiDriver::Execute(const std::string& rawLine)
         Png(argument);
     else if (command == "state")
         State();
+    else if (command == "memory")
+        Memory();
     else
         Reply("error: unknown command " + command + "\n");
 }
@@ -365,4 +368,26 @@ void UiDriver::State()
         focus = Form1->FocusedControl()->Name();
     Reply("{\"running\":" + JsonBool(Running()) + fmt::format(",\"exitCode\":{}", exitCode_) +
           ",\"focus\":" + JsonString(focus) + "}\n");
+}
+
+void UiDriver::Memory()
+{
+    // Lines such as "VmRSS:     12345 kB"; the kernel always reports these in kB.
+    std::ifstream status("/proc/self/status");
+    long long rss = -1, peak = -1;
+    std::string line;
+    while (std::getline(status, line)) {
+        std::istringstream fields(line);
+        std::string key;
+        long long value = 0;
+        if (!(fields >> key >> value))
+            continue;
+        if (key == "VmRSS:")
+            rss = value;
+        else if (key == "VmHWM:")
+            peak = value;
+    }
+    if (rss < 0 || peak < 0)
+        return Reply("error: the process's memory is not readable\n");
+    Reply(fmt::format("{{\"rssKiB\":{},\"peakKiB\":{}}}\n", rss, peak));
 }

@@ -4,6 +4,10 @@
 // After each command the loop runs until no message is waiting; then the reply is printed,
 // ending with a line holding a single ".". The command language and its output are an
 // interface that scenario tests and outside checks rely on: extend it, never change it.
+//
+// "memory" answers with the driver process's resident memory in KiB, now and at its peak
+// (VmRSS and VmHWM of /proc/self/status): {"rssKiB":n,"peakKiB":n}. Benchmarks read it
+// before and after many presses of "Go" to see that the program does not grow.
 
 #include "platform/HeadlessDesktop.h"
 
@@ -35,6 +39,7 @@ private:
     void Urls();
     void Png(const std::string& file);
     void State();
+    void Memory();
     TComponent* FindComponent(const std::string& name) const;
     uint64_t MainWindowId() const;
     bool Running() const;
