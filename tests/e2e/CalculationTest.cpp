@@ -42,10 +42,15 @@ TEST_F(Calculation, TypingAFrequencyAndEnterDrawsRedLowPassAndBlueHighPassCurves
     ReplaceText(layout::FrequencyField, "1000");
     PressKeys({"Return"});
 
-    auto after = ShotWhen("curves", BothCurves);
-    ASSERT_TRUE(after.held) << "no red curve in the low-pass chart or no blue curve in the high-pass chart within "
-                               "8 s after Enter; see "
+    // The wait is for the whole expected picture, so that no check below looks at a frame
+    // that is still on its way to the screen; on a timeout the checks say what is missing.
+    auto after = ShotWhen("curves", [&](const ClientShot& shot) {
+        return BothCurves(shot) && !shot.SameAs(before, layout::C1Value);
+    });
+    EXPECT_TRUE(after.held) << "the window did not show the result within 8 s after Enter; see "
                             << after.shot.Path();
+    EXPECT_GT(after.shot.Count(Plot(layout::LowPassChart), IsRed), 100) << "no red curve in the low-pass chart";
+    EXPECT_GT(after.shot.Count(Plot(layout::HighPassChart), IsBlue), 100) << "no blue curve in the high-pass chart";
     // Each colour stays in its own chart.
     EXPECT_EQ(after.shot.Count(Plot(layout::HighPassChart), IsRed), 0);
     EXPECT_EQ(after.shot.Count(Plot(layout::LowPassChart), IsBlue), 0);
@@ -67,9 +72,12 @@ TEST_F(Calculation, QOfThreeIsClampedMarkedReportedAndEmptiesBothCharts)
     ReplaceText(layout::QField, "3");
     PressKeys({"Return"});
 
-    auto clamped = ShotWhen("clamped", RangeBannerShown);
-    ASSERT_TRUE(clamped.held) << "the blue out-of-range banner did not appear within 8 s; see "
-                              << clamped.shot.Path();
+    auto clamped = ShotWhen("clamped", [](const ClientShot& shot) {
+        return RangeBannerShown(shot) && shot.Share(FieldInside(layout::QField), IsYellow) > 0.5 &&
+               shot.Count(Plot(layout::LowPassChart), IsRed) == 0 && shot.Count(Plot(layout::HighPassChart), IsBlue) == 0;
+    });
+    EXPECT_TRUE(clamped.held) << "the window did not show the clamp within 8 s; see " << clamped.shot.Path();
+    EXPECT_TRUE(RangeBannerShown(clamped.shot)) << "no blue out-of-range banner with yellow text";
     EXPECT_GT(clamped.shot.Share(FieldInside(layout::QField), IsYellow), 0.5) << "the Q field is not yellow";
     EXPECT_LT(clamped.shot.Share(FieldInside(layout::FrequencyField), IsYellow), 0.1) << "fc marked, not Q";
     EXPECT_EQ(clamped.shot.Count(Plot(layout::LowPassChart), IsRed), 0) << "the low-pass curve is still shown";
@@ -78,8 +86,12 @@ TEST_F(Calculation, QOfThreeIsClampedMarkedReportedAndEmptiesBothCharts)
     // The field now holds the limit "2,5", a valid Q: the next Enter (the focus is in the Q
     // field) computes again, hides the banner, restores the field's colour and draws both curves.
     PressKeys({"Return"});
-    auto again = ShotWhen("again", BothCurves);
-    ASSERT_TRUE(again.held) << "Enter after the clamp drew no curves; see " << again.shot.Path();
-    EXPECT_LT(again.shot.Share(layout::RangeBanner, IsBlue), 0.1);
-    EXPECT_LT(again.shot.Share(FieldInside(layout::QField), IsYellow), 0.1);
+    auto again = ShotWhen("again", [](const ClientShot& shot) {
+        return BothCurves(shot) && shot.Share(layout::RangeBanner, IsBlue) < 0.1 &&
+               shot.Share(FieldInside(layout::QField), IsYellow) < 0.1;
+    });
+    EXPECT_TRUE(again.held) << "the window did not show the new result within 8 s; see " << again.shot.Path();
+    EXPECT_TRUE(BothCurves(again.shot)) << "Enter after the clamp drew no curves";
+    EXPECT_LT(again.shot.Share(layout::RangeBanner, IsBlue), 0.1) << "the banner stays";
+    EXPECT_LT(again.shot.Share(FieldInside(layout::QField), IsYellow), 0.1) << "the Q field stays yellow";
 }
