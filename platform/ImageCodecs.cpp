@@ -21,6 +21,10 @@ namespace {
 constexpr const char* kBadBitmap = "Bitmap image is not valid";
 constexpr const char* kBadIcon = "Icon image is not valid";
 constexpr int64_t kMaxPixels = int64_t(1) << 26;   // far above any picture the program stores
+// Run-length data does not bound the image: an end-of-bitmap code in two bytes leaves the
+// whole rest blank, so a 64-byte file could claim 65535 x 1023 pixels and cost hundreds of
+// megabytes. Such images get a cap of their own, still far above any stored picture.
+constexpr int64_t kMaxRunLengthPixels = int64_t(1) << 22;
 
 uint32_t U16(std::span<const uint8_t> b, size_t at) { return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8; }
 uint32_t U32(std::span<const uint8_t> b, size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
@@ -71,6 +75,8 @@ void CheckDib(std::span<const uint8_t> dib, size_t header, int64_t pixelOffset, 
     // Run-length data is shorter than the image; everything else must be there in full.
     const bool runLength = compression == 1 || compression == 2;
     if (!runLength && compression != 0 && compression != 3)
+        throw EInvalidGraphic(error);
+    if (runLength && width * height > kMaxRunLengthPixels)
         throw EInvalidGraphic(error);
     int64_t need = runLength ? 0 : RowBytes(width, bitCount) * height;
     if (icon) {

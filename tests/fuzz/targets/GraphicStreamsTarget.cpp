@@ -15,6 +15,7 @@
 #include "forms/TPicture.h"
 #include "rtl/Exception.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ void CheckLoaded(TGraphic& graphic, TStream& stream, int64_t expectedEnd)
 {
     F2_FUZZ_CHECK(kName, !graphic.Empty() && graphic.Width() > 0 && graphic.Height() > 0,
                   "a successful read left the graphic empty");
+    // As in the decoder targets: plain pixel data needs a bit per pixel, run-length data has
+    // a fixed cap.
+    const int64_t pixels = int64_t(graphic.Width()) * graphic.Height();
+    F2_FUZZ_CHECK(kName, pixels <= std::max<int64_t>(stream.Size() * 8, int64_t(1) << 22),
+                  std::to_string(pixels) + " pixels from " + std::to_string(stream.Size()) + " bytes");
     F2_FUZZ_CHECK(kName, stream.Position() == expectedEnd,
                   "the read stopped at " + std::to_string(stream.Position()) + ", not at " +
                       std::to_string(expectedEnd));

@@ -1,7 +1,7 @@
 // The bitmap and icon decoders on arbitrary bytes. A decoder either returns a raster whose
 // size the header promised within sane bounds, or raises EInvalidGraphic; it never reads
 // outside the bytes (AddressSanitizer watches) nor allocates for sizes the bytes cannot hold
-// (the rss limit of the fuzz run catches that).
+// (checked below, and the rss limit of the fuzz run catches it too).
 
 #include "tests/fuzz/targets/FuzzCheck.h"
 #include "tests/fuzz/targets/FuzzTargets.h"
@@ -9,6 +9,7 @@
 #include "platform/ImageCodecs.h"
 #include "rtl/Exception.h"
 
+#include <algorithm>
 #include <span>
 #include <string>
 
@@ -17,6 +18,8 @@ namespace {
 
 using Decoder = platform::Raster (*)(std::span<const uint8_t>);
 
+constexpr int64_t kMaxRunLengthPixels = int64_t(1) << 22;
+
 void Decode(const char* name, Decoder decoder, const uint8_t* data, size_t size, bool opaque)
 {
     try {
@@ -24,6 +27,11 @@ void Decode(const char* name, Decoder decoder, const uint8_t* data, size_t size,
         F2_FUZZ_CHECK(name, raster.Width() > 0 && raster.Height() > 0 && raster.Width() <= 65535 &&
                                 raster.Height() <= 65535,
                       "decoded raster of " + std::to_string(raster.Width()) + " x " + std::to_string(raster.Height()));
+        // Plain pixel data holds at least one bit per pixel; only run-length data can claim
+        // more, and for it the decoders keep a fixed cap. A few bytes never buy a huge raster.
+        const int64_t pixels = int64_t(raster.Width()) * raster.Height();
+        F2_FUZZ_CHECK(name, pixels <= std::max<int64_t>(int64_t(size) * 8, kMaxRunLengthPixels),
+                      std::to_string(pixels) + " pixels from " + std::to_string(size) + " bytes");
         // Touch every pixel, so that a raster shorter than its size would be caught.
         uint32_t alphaAnd = 0xFF;
         for (int y = 0; y < raster.Height(); ++y)
