@@ -3,14 +3,26 @@
 #include <fmt/format.h>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
-// Splits at ";" outside quotes.
-std::vector<std::string_view> Sections(std::string_view pattern)
+// The sections of a pattern: positive; negative; zero. Further sections are never used.
+struct SectionList {
+    std::string_view items[3];
+    size_t count = 0;
+    void push_back(std::string_view section)
+    {
+        if (count < 3)
+            items[count++] = section;
+    }
+    size_t size() const { return count; }
+    std::string_view operator[](size_t i) const { return items[i]; }
+};
+
+// Splits at ";" outside quotes (without allocating: labels are formatted at every paint).
+SectionList Sections(std::string_view pattern)
 {
-    std::vector<std::string_view> result;
+    SectionList result;
     char quote = 0;
     size_t start = 0;
     for (size_t i = 0; i < pattern.size(); ++i) {
@@ -112,7 +124,7 @@ std::string FormatChartNumber(std::string_view pattern, double value)
         return "NAN";
     if (std::isinf(value))
         return value > 0 ? "INF" : "-INF";
-    const std::vector<std::string_view> sections = Sections(pattern);
+    const SectionList sections = Sections(pattern);
     std::string_view section = sections[0];
     bool writeMinus = value < 0;
     if (value < 0 && sections.size() > 1 && !sections[1].empty()) {

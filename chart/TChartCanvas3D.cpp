@@ -475,6 +475,8 @@ int TChartCanvas3D::MeasureTextHeight(std::string_view text)
 namespace {
 
 // Fills strips of one colour at a time, making a brush only when the colour changes.
+// Neighbouring strips of the same colour are filled as one rectangle: an even gradient
+// (both colours equal) is then a single fill.
 class StripFiller {
 public:
     StripFiller(platform::DeviceContext& dc, TChartCanvas3D::GradientStats& stats)
@@ -482,32 +484,62 @@ public:
     {
         stats_ = {};
     }
-    ~StripFiller() { dc_.SetBrush(saved_); }
+    ~StripFiller()
+    {
+        Flush();
+        dc_.SetBrush(saved_);
+    }
 
     void Fill(const Rect& r, TColor color)
     {
+        if (pending_ && color == color_ && Joins(r)) {
+            area_ = {std::min(area_.left, r.left), std::min(area_.top, r.top), std::max(area_.right, r.right),
+                     std::max(area_.bottom, r.bottom)};
+            return;
+        }
+        Flush();
         if (!haveBrush_ || color != color_) {
             color_ = color;
             haveBrush_ = true;
             dc_.SetBrush({ColorToPixel(color), platform::BrushStyle::Solid});
             ++stats_.brushes;
         }
-        dc_.FillRect(r);
-        ++stats_.fills;
+        area_ = r;
+        pending_ = true;
     }
 
 private:
+    // Whether r continues the pending area along one side, so that both make one rectangle.
+    bool Joins(const Rect& r) const
+    {
+        if (r.left == area_.left && r.right == area_.right)
+            return r.bottom == area_.top || r.top == area_.bottom;
+        if (r.top == area_.top && r.bottom == area_.bottom)
+            return r.right == area_.left || r.left == area_.right;
+        return false;
+    }
+    void Flush()
+    {
+        if (!pending_)
+            return;
+        dc_.FillRect(area_);
+        ++stats_.fills;
+        pending_ = false;
+    }
+
     platform::DeviceContext& dc_;
     TChartCanvas3D::GradientStats& stats_;
     platform::BrushSpec saved_;
     TColor color_ = clBlack;
     bool haveBrush_ = false;
+    bool pending_ = false;
+    Rect area_;
 };
 
 TColor Blend(TColor start, int dr, int dg, int db, int step, int steps)
 {
-    // With a single step there is nothing to blend toward: the start colour fills it.
-    if (steps <= 0)
+    // With a single step, or two equal colours, there is nothing to blend toward.
+    if (steps <= 0 || (dr == 0 && dg == 0 && db == 0))
         return start;
     return MakeColor(uint8_t(ColorRed(start) + rtl::MulDiv(step, dr, steps)),
                      uint8_t(ColorGreen(start) + rtl::MulDiv(step, dg, steps)),

@@ -28,7 +28,8 @@ public:
     double ZoomFactor() const { return zoom_; }
     platform::Point ProjectPoint(int x, int y, int z) const;
 
-    // What the last FillGradient did: strips filled and brushes made.
+    // What the last FillGradient did: rectangles filled (neighbouring strips of one colour
+    // are filled together) and brushes made.
     struct GradientStats {
         int fills = 0;
         int brushes = 0;

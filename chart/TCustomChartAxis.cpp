@@ -21,6 +21,7 @@
 #include <cctype>
 #include <climits>
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 F2_DEFINE_CLASS(TCustomChartAxis, TPersistent, F2_NO_FACTORY)
@@ -84,16 +85,16 @@ int OffsetPixel(int base, long double offset, bool subtract)
     return int(std::clamp<long long>(pixel, INT_MIN, INT_MAX));
 }
 
-std::vector<std::string> SplitLines(const std::string& text)
+// Calls f for each line of a text whose lines are separated by character 13, without copies.
+template <class F>
+void ForEachLine(std::string_view text, F&& f)
 {
-    std::vector<std::string> lines;
-    size_t start = 0;
     for (;;) {
-        const size_t end = text.find('\r', start);
-        lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos)
-            return lines;
-        start = end + 1;
+        const size_t end = text.find('\r');
+        f(text.substr(0, end));
+        if (end == std::string_view::npos)
+            return;
+        text.remove_prefix(end + 1);
     }
 }
 
@@ -269,6 +270,19 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
     return attached ? talValue : talNone;
 }
 
+void TCustomChartAxis::LogBounds(long double& lnMin, long double& lnMax) const
+{
+    // Every point of a paint maps through the same range: its logarithms are taken once.
+    if (logOf_.minimum != currentMinimum_ || logOf_.maximum != currentMaximum_) {
+        logOf_.minimum = currentMinimum_;
+        logOf_.maximum = currentMaximum_;
+        logOf_.lnMin = currentMinimum_ > 0 ? std::log(static_cast<long double>(currentMinimum_)) : 0;
+        logOf_.lnMax = currentMaximum_ > 0 ? std::log(static_cast<long double>(currentMaximum_)) : 0;
+    }
+    lnMin = logOf_.lnMin;
+    lnMax = logOf_.lnMax;
+}
+
 // --- Mapping ------------------------------------------------------------------------------
 
 int TCustomChartAxis::ValueToPixel(double value) const
@@ -294,8 +308,8 @@ int TCustomChartAxis::ValueToPixel(double value) const
             return pixelCenter_;
         return fromEnd ? OffsetPixel(pixelEnd_, t, true) : OffsetPixel(pixelStart_, t, false);
     }
-    const long double lnMin = currentMinimum_ > 0 ? std::log(static_cast<long double>(currentMinimum_)) : 0;
-    const long double lnMax = currentMaximum_ > 0 ? std::log(static_cast<long double>(currentMaximum_)) : 0;
+    long double lnMin, lnMax;
+    LogBounds(lnMin, lnMax);
     if (lnMax - lnMin == 0)
         return pixelCenter_;
     if (value <= 0)
@@ -324,8 +338,8 @@ double TCustomChartAxis::PixelToValue(int pixel) const
         return maximumAtStart ? currentMaximum_ : currentMinimum_;
     if (pixel == pixelEnd_)
         return maximumAtStart ? currentMinimum_ : currentMaximum_;
-    const long double lnMin = currentMinimum_ > 0 ? std::log(static_cast<long double>(currentMinimum_)) : 0;
-    const long double lnMax = currentMaximum_ > 0 ? std::log(static_cast<long double>(currentMaximum_)) : 0;
+    long double lnMin, lnMax;
+    LogBounds(lnMin, lnMax);
     // A span without length has no inner pixels to convert.
     if (lnMax - lnMin == 0 || pixelLength_ == 0)
         return currentMinimum_;
@@ -338,17 +352,16 @@ double TCustomChartAxis::PixelToValue(int pixel) const
 
 int TCustomChartAxis::LabelSizeAlongAxis(TChartCanvas& canvas, const std::string& text) const
 {
-    const std::vector<std::string> lines = SplitLines(text);
-    const auto widest = [&] {
-        int w = 0;
-        for (const std::string& line : lines)
-            w = std::max(w, canvas.MeasureTextWidth(line));
-        return w;
-    };
-    const auto stacked = [&] { return canvas.FontPixelHeight() * int(lines.size()); };
-    if (horizontal_)
-        return (labelsAngle_ == 90 || labelsAngle_ == 270) ? stacked() : widest();
-    return (labelsAngle_ == 0 || labelsAngle_ == 180) ? stacked() : widest();
+    const bool stacked = horizontal_ ? (labelsAngle_ == 90 || labelsAngle_ == 270)
+                                     : (labelsAngle_ == 0 || labelsAngle_ == 180);
+    if (stacked) {
+        int lines = 0;
+        ForEachLine(text, [&](std::string_view) { ++lines; });
+        return canvas.FontPixelHeight() * lines;
+    }
+    int widest = 0;
+    ForEachLine(text, [&](std::string_view line) { widest = std::max(widest, canvas.MeasureTextWidth(line)); });
+    return widest;
 }
 
 double TCustomChartAxis::ComputeLabelStep()

@@ -9,6 +9,7 @@
 #include "forms/TPersistent.h"
 #include "platform/Raster.h"
 
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -178,6 +179,8 @@ protected:
     void Store(T& field, const T& value);
 
 private:
+    // The natural logarithms of the current range's ends (0 for ends that are not positive).
+    void LogBounds(long double& lnMin, long double& lnMax) const;
     // The size of a label text along the axis, in the canvas's current font.
     int LabelSizeAlongAxis(TChartCanvas& canvas, const std::string& text) const;
 
@@ -197,6 +200,13 @@ private:
     int axisLinePos_ = 0;
     int labelsPos_ = 0;
     int titlePos_ = 0;
+    struct LogCache {
+        double minimum = std::numeric_limits<double>::quiet_NaN();
+        double maximum = std::numeric_limits<double>::quiet_NaN();
+        long double lnMin = 0;
+        long double lnMax = 0;
+    };
+    mutable LogCache logOf_;
 
     bool automatic_ = true;
     bool automaticMinimum_ = true;
