@@ -1,5 +1,6 @@
 #include "chart/TCustomSeries.h"
 
+#include "chart/ChartNumberFormat.h"
 #include "chart/TChartCanvas3D.h"
 #include "chart/TChartPen.h"
 #include "chart/TChartValueList.h"
@@ -7,6 +8,7 @@
 #include "chart/TCustomChartAxis.h"
 #include "chart/TSeriesMarks.h"
 #include "forms/TBrush.h"
+#include "forms/TFont.h"
 #include "forms/TPen.h"
 
 #include <algorithm>
@@ -120,8 +122,34 @@ void TCustomSeries::PaintSeries()
         if (!surface.IsBuffered())
             surface.ClipToRect(outerClip);
     }
+    if (Marks()->Visible())
+        DrawMarks(surface);
     if (AfterDrawValues())
         AfterDrawValues()(this);
+}
+
+void TCustomSeries::DrawMarks(TChartCanvas3D& surface)
+{
+    // Each shown point gets its value above it, joined to the point by a short arrow line.
+    const int arrow = Marks()->ArrowLength();
+    TFont& font = *surface.Font();
+    font.SetName("Arial");
+    font.SetSize(8);
+    font.SetStyle(TFontStyles{});
+    font.SetColor(clBlack);
+    surface.ApplyTextAlign(platform::textalign::Center | platform::textalign::Bottom);
+    surface.ApplyBackMode(1);
+    for (int i = FirstShownIndex(); i <= LastShownIndex(); ++i) {
+        const int x = CalcXPos(i), y = CalcYPos(i);
+        if (!Drawable(x, y) || PointColor(i) == clNone)
+            continue;
+        surface.Pen()->SetColor(PointColor(i));
+        surface.Pen()->SetWidth(1);
+        surface.Pen()->SetStyle(psSolid);
+        surface.DrawSegment(x, y, x, y - arrow);
+        surface.Brush()->SetStyle(bsClear);
+        surface.PutText(x, y - arrow, FormatChartNumber(ValueFormat(), PointY(i)));
+    }
 }
 
 int TCustomSeries::EdgeEntryY(int index, int edgeX) const

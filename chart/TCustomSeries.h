@@ -81,6 +81,7 @@ private:
     }
     void PaintSegment(TChartCanvas3D& surface, int index, int x, int y, TColor color, bool withPointers,
                       bool isLast);
+    void DrawMarks(TChartCanvas3D& surface);
     // The pixel where the line enters the plot when points lie before the shown range.
     int EdgeEntryY(int index, int edgeX) const;
 

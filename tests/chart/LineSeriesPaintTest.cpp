@@ -250,3 +250,17 @@ TEST(LineSeriesPaint, ALineSeriesStartsAsALineWithoutPointers)
     l.series->Pointer()->SetStyle(psCircle);
     EXPECT_TRUE(l.chart.Canvas3D()->IsDirty());
 }
+
+TEST(LineSeriesPaint, VisibleMarksShowTheValuesAboveThePoints)
+{
+    LinearChart l;
+    l.series->AddPointXY(3, 5);
+    l.series->AddPointXY(7, 5);
+    Picture hidden(l.chart);
+    const Rect above{l.X(3) - 8, l.Y(5) - 30, l.X(3) + 9, l.Y(5) - 2};
+    EXPECT_EQ(hidden.Count(Px(clWhite), above), above.Width() * above.Height());
+    l.series->Marks()->SetVisible(true);
+    Picture shown(l.chart);
+    EXPECT_LT(shown.Count(Px(clWhite), above), above.Width() * above.Height());
+    EXPECT_EQ(shown.At(l.X(3), l.Y(5) - 4), Px(clRed));   // the arrow line
+}
