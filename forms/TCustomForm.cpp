@@ -250,7 +250,9 @@ platform::NativeWindow& TCustomForm::NativeWindow()
         native_ = platform::CurrentDesktop().CreateWindow(options);
         native_->MoveTo(Left(), Top());
         UpdateIcon();
-        dirty_ = {0, 0, Width(), Height()};
+        dirty_ = {};
+        dirtyPartCount_ = 0;
+        InvalidateFormRect({0, 0, Width(), Height()});
     }
     return *native_;
 }
@@ -274,12 +276,38 @@ void TCustomForm::InvalidateFormRect(const platform::Rect& rect)
     const platform::Rect r = rect.Intersect({0, 0, Width(), Height()});
     if (r.IsEmpty())
         return;
-    if (dirty_.IsEmpty()) {
+    if (dirty_.IsEmpty())
         dirty_ = r;
+    else
+        dirty_ = {std::min(dirty_.left, r.left), std::min(dirty_.top, r.top), std::max(dirty_.right, r.right),
+                  std::max(dirty_.bottom, r.bottom)};
+    AddDirtyPart(r);
+}
+
+void TCustomForm::AddDirtyPart(const platform::Rect& rect)
+{
+    const auto meet = [](const platform::Rect& a, const platform::Rect& b) {
+        return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+    };
+    // Parts that meet the new one (or touch it) join it; the grown part may meet others.
+    platform::Rect merged = rect;
+    for (int i = 0; i < dirtyPartCount_;) {
+        const platform::Rect& part = dirtyParts_[size_t(i)];
+        if (!meet(part, merged)) {
+            ++i;
+            continue;
+        }
+        merged = {std::min(part.left, merged.left), std::min(part.top, merged.top),
+                  std::max(part.right, merged.right), std::max(part.bottom, merged.bottom)};
+        dirtyParts_[size_t(i)] = dirtyParts_[size_t(--dirtyPartCount_)];
+        i = 0;
+    }
+    if (dirtyPartCount_ == kMaxDirtyParts) {
+        dirtyParts_[0] = dirty_;
+        dirtyPartCount_ = 1;
         return;
     }
-    dirty_ = {std::min(dirty_.left, r.left), std::min(dirty_.top, r.top), std::max(dirty_.right, r.right),
-              std::max(dirty_.bottom, r.bottom)};
+    dirtyParts_[size_t(dirtyPartCount_++)] = merged;
 }
 
 bool TCustomForm::NeedsPaint() const
@@ -294,18 +322,23 @@ void TCustomForm::PaintPending()
     if (backBuffer_.Width() != Width() || backBuffer_.Height() != Height()) {
         backBuffer_.Resize(Width(), Height(), ColorToPixel(Color()));
         dc_.reset();
-        dirty_ = {0, 0, Width(), Height()};
+        InvalidateFormRect({0, 0, Width(), Height()});
     }
     if (!dc_)
         dc_ = std::make_unique<platform::DeviceContext>(backBuffer_);
     // Taken before painting: a paint handler that invalidates schedules another paint.
-    const platform::Rect area = dirty_;
+    const std::array<platform::Rect, kMaxDirtyParts> parts = dirtyParts_;
+    const int count = dirtyPartCount_;
     dirty_ = {};
-    PaintTree(*dc_, area);
-    popup_->Paint(*dc_, area);
+    dirtyPartCount_ = 0;
+    for (int i = 0; i < count; ++i) {
+        PaintTree(*dc_, parts[size_t(i)]);
+        popup_->Paint(*dc_, parts[size_t(i)]);
+    }
     dc_->RemoveClip();
     dc_->SetOrigin({0, 0});
-    Present();
+    if (native_ && !backBuffer_.IsEmpty())
+        native_->PresentChanged(backBuffer_, std::span<const platform::Rect>(parts.data(), size_t(count)));
 }
 
 void TCustomForm::Present()

@@ -4,11 +4,12 @@
 // keys (Tab / Shift+Tab move the focus, arrows move among siblings, Enter and Escape are
 // offered to the buttons).
 //
-// Painting: invalidation only records a dirty rectangle (the union of what was invalidated).
-// When the queue runs dry the form gets a WM_PAINT; it repaints the controls that meet the
-// dirty rectangle into the back buffer (each under a clip of its own rectangle and with its
-// own origin) and presents the buffer. The buffer, its device context and the dirty rectangle
-// are reused, so a steady-state paint allocates nothing. An expose only presents again. An open
+// Painting: invalidation only records a dirty rectangle (the union of what was invalidated),
+// kept as a few separate parts. When the queue runs dry the form gets a WM_PAINT; for each
+// part it repaints the controls that meet it into the back buffer (each under a clip of its
+// own rectangle and with its own origin), then presents the buffer, telling the window which
+// parts changed. The buffer, its device context and the dirty parts are reused, so a
+// steady-state paint allocates nothing. An expose only presents again. An open
 // popup menu (PopupLayer) is painted last, over every control.
 //
 // Reading a layout (ReadState) wraps the common part: the stored client size and text height
@@ -24,6 +25,7 @@
 #include "platform/Desktop.h"
 #include "platform/DeviceContext.h"
 
+#include <array>
 #include <memory>
 
 class TIcon;
@@ -145,7 +147,14 @@ private:
     std::unique_ptr<platform::NativeWindow> native_;
     platform::Raster backBuffer_;
     std::unique_ptr<platform::DeviceContext> dc_;
-    platform::Rect dirty_;
+    platform::Rect dirty_;   // the bounding box of the parts below
+    // The dirty area as a few separate rectangles, so that two far-apart controls that change
+    // together repaint (and present) themselves, not everything between them. Parts that meet
+    // merge; when there are too many, the bounding box becomes the only part.
+    void AddDirtyPart(const platform::Rect& rect);
+    static constexpr int kMaxDirtyParts = 4;
+    std::array<platform::Rect, kMaxDirtyParts> dirtyParts_{};
+    int dirtyPartCount_ = 0;
     HWND focused_ = 0;
     HWND activeControl_ = 0;
     bool active_ = false;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,13 @@ public:
     // Shows the raster as the window's client area (top-left aligned). The window keeps what
     // it was given until the next call; the caller keeps ownership of the raster.
     virtual void Present(const Raster& frame) = 0;
+    // The same, when the frame differs from the one presented before only inside the changed
+    // rectangles: a window may then copy just those. The default presents the whole frame.
+    virtual void PresentChanged(const Raster& frame, std::span<const Rect> changed)
+    {
+        (void)changed;
+        Present(frame);
+    }
     virtual void SetCursor(Cursor cursor) = 0;
     virtual void SetEnabled(bool enabled) = 0;     // a disabled window gets no input
 };

@@ -2,6 +2,8 @@
 
 #include "platform/HeadlessDesktop.h"
 
+#include <algorithm>
+
 namespace platform {
 
 HeadlessWindow::HeadlessWindow(HeadlessDesktop* desktop, uint64_t id, const WindowOptions& options)
@@ -27,6 +29,20 @@ void HeadlessWindow::Present(const Raster& frame)
 {
     // A copy, not a reference: the caller goes on drawing into its back buffer.
     lastFrame_ = frame;
+    ++presentCount_;
+}
+
+void HeadlessWindow::PresentChanged(const Raster& frame, std::span<const Rect> changed)
+{
+    // The kept frame already holds every pixel outside the changed parts; a frame of another
+    // size is a new frame altogether.
+    if (lastFrame_.Width() != frame.Width() || lastFrame_.Height() != frame.Height())
+        return Present(frame);
+    for (const Rect& part : changed) {
+        const Rect r = part.Intersect(frame.Bounds());
+        for (int y = r.top; y < r.bottom; ++y)
+            std::copy(frame.Row(y) + r.left, frame.Row(y) + r.right, lastFrame_.Row(y) + r.left);
+    }
     ++presentCount_;
 }
 

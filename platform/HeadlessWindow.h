@@ -24,6 +24,7 @@ public:
     void Hide() override { visible_ = false; }
     bool IsVisible() const override { return visible_; }
     void Present(const Raster& frame) override;
+    void PresentChanged(const Raster& frame, std::span<const Rect> changed) override;
     void SetCursor(Cursor cursor) override { cursor_ = cursor; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
 

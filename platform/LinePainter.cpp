@@ -146,13 +146,28 @@ void LinePainter::DrawThin(Point from, Point to, int64_t phase) const
         walk.MajorRange(c.left, c.right, first, last);
     else
         walk.MajorRange(c.top, c.bottom, first, last);
-    const bool styled = Styled();
-    const bool fillGaps = styled && backMode_ == BackgroundMode::Opaque;
-    walk.Visit(first, last, [&](int64_t i, int64_t x, int64_t y) {
-        if (!styled || PatternInk(phase + i))
+    if (!Styled()) {
+        walk.Visit(first, last, [&](int64_t, int64_t x, int64_t y) {
+            target_.Plot(int(x), int(y), pen_.color, pen_.mode);
+        });
+        return;
+    }
+    // The pattern position steps along with the walk: one table look-up per pixel instead of
+    // a division (dotted grid lines are drawn on every chart paint).
+    const Pattern pattern = PatternOf(pen_);
+    bool ink[24] = {};   // the longest period of the patterns above
+    for (int k = 0; k < pattern.period; ++k)
+        ink[k] = PatternInk(k);
+    int64_t start = (phase + first) % pattern.period;
+    int position = int(start < 0 ? start + pattern.period : start);
+    const bool fillGaps = backMode_ == BackgroundMode::Opaque;
+    walk.Visit(first, last, [&](int64_t, int64_t x, int64_t y) {
+        if (ink[position])
             target_.Plot(int(x), int(y), pen_.color, pen_.mode);
         else if (fillGaps)
             target_.Plot(int(x), int(y), backColor_, pen_.mode);
+        if (++position == pattern.period)
+            position = 0;
     });
 }
 
