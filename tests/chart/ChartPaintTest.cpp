@@ -368,3 +368,40 @@ TEST(ChartPanelPaint, TitleAndFootTakeTheirRoomOnlyWithText)
     Picture q(f.chart);
     EXPECT_EQ(f.chart.plotBeforeAxes.top, 7);
 }
+
+TEST(ChartAxisPaint, MinorTicksFallBetweenTicksAndCentredGridLinesBetweenLabels)
+{
+    FlatChart f;
+    TChartAxis& bottom = *f.chart.BottomAxis();
+    bottom.SetRange(0, 10);
+    bottom.SetIncrement(2);
+    bottom.SetLabels(true);
+    Picture p(f.chart);
+    const int line = bottom.AxisLinePos();
+    const auto grey = [&](const Picture& pic, int x, int y) { return pic.At(x, y) == Px(clGray); };
+    // Ticks at the labels 0, 2, ..., 10; between 2 and 4 three minor ticks, two pixels long.
+    const int a = bottom.ValueToPixel(2), b = bottom.ValueToPixel(4);
+    EXPECT_TRUE(grey(p, a, line + 4));
+    EXPECT_TRUE(grey(p, b, line + 4));
+    for (int j = 1; j <= 3; ++j) {
+        const int m = b - int(rtl::RoundHalfEven((b - a) * j / 4.0L));
+        EXPECT_TRUE(grey(p, m, line + 2)) << j;
+        EXPECT_FALSE(grey(p, m, line + 4)) << j;
+    }
+    // The grid runs through the plot at each label; centred, it moves halfway between them.
+    const int mid = f.chart.PlotRect().top + 20;
+    int gridPixels = 0;
+    for (int y = mid; y < mid + 10; ++y)
+        gridPixels += grey(p, a, y);
+    EXPECT_GT(gridPixels, 2);   // dotted
+    bottom.SetGridCentered(true);
+    Picture q(f.chart);
+    int moved = 0, left = 0;
+    const int half = int(rtl::RoundHalfEven((a + static_cast<long double>(b)) / 2));
+    for (int y = mid; y < mid + 10; ++y) {
+        moved += grey(q, half, y);
+        left += grey(q, a, y);
+    }
+    EXPECT_GT(moved, 2);
+    EXPECT_EQ(left, 0);
+}
