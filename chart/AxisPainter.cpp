@@ -155,17 +155,15 @@ void AxisPainter::TakeRoom(platform::Rect& r)
         axis_.SetTitlePos(r.right);
         return;
     }
-    const platform::Rect given = r;
+    // Only the positions set here move with the shift: a kept one must not drift paint by paint.
+    const int shift = PositionShift(r);
     if (!axis_.Title()->Caption().empty())
-        axis_.SetTitlePos(Shrink(r, TitleSize()));
+        axis_.SetTitlePos(ShiftedPos(Shrink(r, TitleSize()), shift));
     if (axis_.Labels())
-        axis_.SetLabelsPos(Shrink(r, LabelsSize()));
+        axis_.SetLabelsPos(ShiftedPos(Shrink(r, LabelsSize()), shift));
     const int ticks = TickRoom() + chart_.AxisWallSize(&axis_);
     if (ticks > 0)
         Shrink(r, ticks);
-    const int shift = PositionShift(given);
-    axis_.SetTitlePos(ShiftedPos(axis_.TitlePos(), shift));
-    axis_.SetLabelsPos(ShiftedPos(axis_.LabelsPos(), shift));
 }
 
 // --- Paint --------------------------------------------------------------------------------
