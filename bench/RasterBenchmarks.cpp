@@ -31,7 +31,7 @@ struct Caption {
 
 Caption CaptionIn(const std::string& text, const TFont& font, platform::Point at, int angle = 0)
 {
-    Caption caption{text, font.Spec(), ColorToPixel(font.Color()), at};
+    Caption caption{text, font.PlatformSpec(), ColorToPixel(font.Color()), at};
     caption.font.escapement = angle * 10;
     return caption;
 }

@@ -49,12 +49,12 @@ void TBrush::Assign(TPersistent* source)
     Changed();
 }
 
-platform::BrushSpec TBrush::Spec() const
+platform::BrushSpec TBrush::PlatformSpec() const
 {
-    platform::BrushSpec spec;
-    spec.color = ColorToPixel(color_);
-    spec.style = platform::BrushStyle(style_);   // same order
-    return spec;
+    platform::BrushSpec request;
+    request.color = ColorToPixel(color_);
+    request.style = platform::BrushStyle(style_);   // same order
+    return request;
 }
 
 void TBrush::Changed()

@@ -33,7 +33,7 @@ public:
     void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
 
     void Assign(TPersistent* source) override;
-    virtual platform::BrushSpec Spec() const;
+    virtual platform::BrushSpec PlatformSpec() const;
 
 protected:
     virtual void Changed();

@@ -40,13 +40,13 @@ void TCanvas::SetHandle(platform::DeviceContext* dc)
 void TCanvas::SelectObjects()
 {
     if (!(state_ & FontValid)) {
-        dc_->SetFont(font_->Spec());
+        dc_->SetFont(font_->PlatformSpec());
         dc_->SetTextColor(ColorToPixel(font_->Color()));
     }
     if (!(state_ & PenValid))
-        dc_->SetPen(pen_->Spec());
+        dc_->SetPen(pen_->PlatformSpec());
     if (!(state_ & BrushValid)) {
-        dc_->SetBrush(brush_->Spec());
+        dc_->SetBrush(brush_->PlatformSpec());
         dc_->SetBackColor(ColorToPixel(brush_->Color()));
         dc_->SetBackMode(brush_->Style() == bsSolid ? platform::BackgroundMode::Opaque
                                                     : platform::BackgroundMode::Transparent);

@@ -431,7 +431,7 @@ platform::Size TControl::TextSize(const TFont& font, std::string_view utf8)
     // One scratch context serves every measurement; measuring draws nothing.
     static platform::Raster scratch(1, 1);
     static platform::DeviceContext dc(scratch);
-    dc.SetFont(font.Spec());
+    dc.SetFont(font.PlatformSpec());
     platform::Size size = dc.TextExtent(utf8);
     if (utf8.empty())
         size.cy = dc.Metrics().height;

@@ -105,16 +105,16 @@ void TFont::Assign(TPersistent* source)
     Changed();
 }
 
-platform::FontSpec TFont::Spec() const
+platform::FontSpec TFont::PlatformSpec() const
 {
-    platform::FontSpec spec;
-    spec.family = name_;
-    spec.height = height_;
-    spec.bold = style_.Contains(fsBold);
-    spec.italic = style_.Contains(fsItalic);
-    spec.underline = style_.Contains(fsUnderline);
-    spec.strikeOut = style_.Contains(fsStrikeOut);
-    return spec;
+    platform::FontSpec request;
+    request.family = name_;
+    request.height = height_;
+    request.bold = style_.Contains(fsBold);
+    request.italic = style_.Contains(fsItalic);
+    request.underline = style_.Contains(fsUnderline);
+    request.strikeOut = style_.Contains(fsStrikeOut);
+    return request;
 }
 
 void TFont::Changed()

@@ -53,7 +53,7 @@ public:
     // the densities differ the point size is kept rather than the pixel height.
     void Assign(TPersistent* source) override;
     // The platform font request (face, height, styles; no rotation).
-    virtual platform::FontSpec Spec() const;
+    virtual platform::FontSpec PlatformSpec() const;
 
 protected:
     virtual void Changed();

@@ -68,23 +68,23 @@ void TPen::Assign(TPersistent* source)
     Changed();
 }
 
-platform::PenSpec TPen::Spec() const
+platform::PenSpec TPen::PlatformSpec() const
 {
-    platform::PenSpec spec;
-    spec.color = ColorToPixel(color_);
-    spec.width = width_;
-    spec.style = platform::PenStyle(style_);   // same order
-    spec.alternate = alternate_;
+    platform::PenSpec request;
+    request.color = ColorToPixel(color_);
+    request.width = width_;
+    request.style = platform::PenStyle(style_);   // same order
+    request.alternate = alternate_;
     switch (mode_) {
-    case pmBlack: spec.mode = platform::PenMode::Black; break;
-    case pmWhite: spec.mode = platform::PenMode::White; break;
-    case pmNot: spec.mode = platform::PenMode::Not; break;
-    case pmXor: spec.mode = platform::PenMode::Xor; break;
-    case pmNotXor: spec.mode = platform::PenMode::NotXor; break;
-    case pmNop: spec.style = platform::PenStyle::Clear; break;   // leaves the screen as it is
-    default: spec.mode = platform::PenMode::Copy; break;
+    case pmBlack: request.mode = platform::PenMode::Black; break;
+    case pmWhite: request.mode = platform::PenMode::White; break;
+    case pmNot: request.mode = platform::PenMode::Not; break;
+    case pmXor: request.mode = platform::PenMode::Xor; break;
+    case pmNotXor: request.mode = platform::PenMode::NotXor; break;
+    case pmNop: request.style = platform::PenStyle::Clear; break;   // leaves the screen as it is
+    default: request.mode = platform::PenMode::Copy; break;
     }
-    return spec;
+    return request;
 }
 
 void TPen::Changed()

@@ -1,7 +1,7 @@
 #pragma once
 // The pen lines and outlines are drawn with: colour, raster mode, dash style and width.
 // Setters return early when nothing changes and otherwise raise OnChange once. Classes that
-// derive from it (the chart's pens) publish more properties and may adjust Spec().
+// derive from it (the chart's pens) publish more properties and may adjust PlatformSpec().
 
 #include "forms/TColor.h"
 #include "forms/TNotifyEvent.h"
@@ -43,7 +43,7 @@ public:
     void Assign(TPersistent* source) override;
     // The platform pen. Modes the platform lacks draw as pmCopy; pmNop draws nothing (as
     // psClear); pmBlack and pmWhite paint black and white.
-    virtual platform::PenSpec Spec() const;
+    virtual platform::PenSpec PlatformSpec() const;
 
 protected:
     virtual void Changed();

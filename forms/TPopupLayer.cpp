@@ -142,6 +142,6 @@ void TPopupLayer::Paint(platform::DeviceContext& dc, const Rect& area) const
     dc.RemoveClip();
     dc.SetOrigin({0, 0});
     dc.IntersectClip(area);
-    dc.SetFont(font_.Spec());
+    dc.SetFont(font_.PlatformSpec());
     menu_.Paint(dc, ClassicPalette::System());
 }

@@ -205,41 +205,41 @@ std::string FontEngine::ResolveFamily(const std::string& requested)
     return WindowFamily();
 }
 
-Font* FontEngine::Get(const FontSpec& spec)
+Font* FontEngine::Get(const FontSpec& request)
 {
     Impl& d = *impl_;
-    std::string key = Lower(spec.family);
+    std::string key = Lower(request.family);
     key += '\x1f';
-    key += std::to_string(spec.height);
-    key += spec.bold ? 'b' : '-';
-    key += spec.italic ? 'i' : '-';
+    key += std::to_string(request.height);
+    key += request.bold ? 'b' : '-';
+    key += request.italic ? 'i' : '-';
     auto it = d.byRequest.find(key);
     if (it != d.byRequest.end())
         return it->second;
 
     Font* result = nullptr;
-    const std::string family = ResolveFamily(spec.family);
-    auto face = family.empty() ? std::nullopt : d.Match(family, spec.bold, spec.italic, true);
+    const std::string family = ResolveFamily(request.family);
+    auto face = family.empty() ? std::nullopt : d.Match(family, request.bold, request.italic, true);
     if (!face && !family.empty())
-        face = d.Match(family, spec.bold, spec.italic, false);
+        face = d.Match(family, request.bold, request.italic, false);
     if (face) {
         // Sizes beyond any screen's need are capped so that a glyph stays a sane allocation.
         constexpr int kMaxPixels = 1000;
         FontSizing sizing;
-        if (spec.height < 0) {
-            sizing.em26 = int64_t(std::min(-int64_t(spec.height), int64_t(kMaxPixels))) * 64;
+        if (request.height < 0) {
+            sizing.em26 = int64_t(std::min(-int64_t(request.height), int64_t(kMaxPixels))) * 64;
             if (family == d.windowFamily)
                 sizing.cellPerEm = d.windowCellPerEm;
-        } else if (spec.height > 0) {
+        } else if (request.height > 0) {
             sizing.em26 = 0;
-            sizing.cellHeight = std::min(spec.height, kMaxPixels);
+            sizing.cellHeight = std::min(request.height, kMaxPixels);
         } else {
             sizing.em26 = kWindowEm * 64;
             if (family == d.windowFamily)
                 sizing.cellPerEm = d.windowCellPerEm;
         }
-        sizing.emboldenSynthetic = spec.bold && !face->bold;
-        sizing.slantSynthetic = spec.italic && !face->italic;
+        sizing.emboldenSynthetic = request.bold && !face->bold;
+        sizing.slantSynthetic = request.italic && !face->italic;
         const auto sizeKey = std::make_tuple(face->path, face->index, sizing.em26, sizing.cellHeight,
                                              sizing.cellPerEm, sizing.emboldenSynthetic, sizing.slantSynthetic);
         auto sized = d.bySize.find(sizeKey);

@@ -27,7 +27,7 @@ public:
 
     // The font for a request (family, height, bold, italic; the decorations and the rotation
     // are drawing attributes); nullptr only when the machine has no usable face at all.
-    Font* Get(const FontSpec& spec);
+    Font* Get(const FontSpec& request);
     // The family the dialog face maps to, and the family any request maps to.
     std::string WindowFamily();
     std::string ResolveFamily(const std::string& requested);

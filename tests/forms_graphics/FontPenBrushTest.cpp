@@ -18,11 +18,11 @@ TEST(Font, DefaultsAndSpec)
     f.SetStyle({fsBold, fsUnderline});
     f.SetName("Arial");
     f.SetHeight(-16);
-    const platform::FontSpec spec = f.Spec();
-    EXPECT_EQ(spec.family, "Arial");
-    EXPECT_EQ(spec.height, -16);
-    EXPECT_TRUE(spec.bold && spec.underline);
-    EXPECT_FALSE(spec.italic || spec.strikeOut);
+    const platform::FontSpec request = f.PlatformSpec();
+    EXPECT_EQ(request.family, "Arial");
+    EXPECT_EQ(request.height, -16);
+    EXPECT_TRUE(request.bold && request.underline);
+    EXPECT_FALSE(request.italic || request.strikeOut);
 }
 
 TEST(Font, SizeAndHeightConvertAtTheFontsDensity)
@@ -110,23 +110,23 @@ TEST(Pen, DefaultsSettersAndSpec)
     p.SetStyle(psDot);
     p.SetMode(pmNotXor);
     EXPECT_EQ(changes, 4);
-    platform::PenSpec spec = p.Spec();
-    EXPECT_EQ(spec.width, 2);
-    EXPECT_EQ(spec.color, platform::MakePixel(255, 0, 0));
-    EXPECT_EQ(spec.style, platform::PenStyle::Dot);
-    EXPECT_EQ(spec.mode, platform::PenMode::NotXor);
-    EXPECT_FALSE(spec.alternate);
+    platform::PenSpec request = p.PlatformSpec();
+    EXPECT_EQ(request.width, 2);
+    EXPECT_EQ(request.color, platform::MakePixel(255, 0, 0));
+    EXPECT_EQ(request.style, platform::PenStyle::Dot);
+    EXPECT_EQ(request.mode, platform::PenMode::NotXor);
+    EXPECT_FALSE(request.alternate);
 
     p.SetMode(pmNop);
-    EXPECT_EQ(p.Spec().style, platform::PenStyle::Clear);
+    EXPECT_EQ(p.PlatformSpec().style, platform::PenStyle::Clear);
     p.SetMode(pmMask);   // not a platform mode: drawn as a plain copy
-    EXPECT_EQ(p.Spec().mode, platform::PenMode::Copy);
+    EXPECT_EQ(p.PlatformSpec().mode, platform::PenMode::Copy);
 
     p.SetAlternate(true);
-    EXPECT_TRUE(p.Spec().alternate);
+    EXPECT_TRUE(p.PlatformSpec().alternate);
     TPen plain;
     p.Assign(&plain);   // assigning a plain pen takes the small-dot flag away again
-    EXPECT_FALSE(p.Spec().alternate);
+    EXPECT_FALSE(p.PlatformSpec().alternate);
     EXPECT_EQ(p.Width(), 1);
     EXPECT_EQ(changes, 8);
 }
@@ -144,9 +144,9 @@ TEST(Brush, DefaultsColourTurnsAClearBrushSolid)
     b.SetColor(clBtnFace);
     EXPECT_EQ(b.Style(), bsSolid);
     EXPECT_EQ(changes, 2);
-    EXPECT_EQ(b.Spec().color, platform::SystemColor(15) | 0xFF000000u);
+    EXPECT_EQ(b.PlatformSpec().color, platform::SystemColor(15) | 0xFF000000u);
     b.SetStyle(bsDiagCross);
-    EXPECT_EQ(b.Spec().style, platform::BrushStyle::DiagCross);
+    EXPECT_EQ(b.PlatformSpec().style, platform::BrushStyle::DiagCross);
 
     TBrush copy;
     copy.Assign(&b);
