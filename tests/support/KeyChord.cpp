@@ -1,5 +1,7 @@
 #include "KeyChord.h"
 
+#include "platform/HeadlessDesktop.h"
+
 #include <cctype>
 #include <vector>
 
@@ -144,4 +146,34 @@ TKeyStroke KeyStrokeForCharacter(const std::string& ch)
     }
     // Characters beyond ASCII come from a keyboard layout; their key code plays no role here.
     return stroke;
+}
+
+void PostKeyStroke(platform::Desktop& desktop, uint64_t window, const TKeyStroke& stroke)
+{
+    auto& queue = dynamic_cast<platform::HeadlessDesktop&>(desktop);
+    platform::Event e;
+    e.window = window;
+    e.key = stroke.key;
+    e.modifiers = stroke.modifiers;
+    e.type = platform::EventType::KeyDown;
+    e.text = stroke.text;
+    queue.PostEvent(e);
+    e.type = platform::EventType::KeyUp;
+    e.text.clear();
+    queue.PostEvent(e);
+}
+
+void PostClick(platform::Desktop& desktop, uint64_t window, int x, int y, platform::MouseButton button, int clicks)
+{
+    auto& queue = dynamic_cast<platform::HeadlessDesktop&>(desktop);
+    platform::Event e;
+    e.window = window;
+    e.x = x;
+    e.y = y;
+    e.button = button;
+    e.clicks = clicks;
+    for (auto type : {platform::EventType::MouseMove, platform::EventType::MouseDown, platform::EventType::MouseUp}) {
+        e.type = type;
+        queue.PostEvent(e);
+    }
 }

@@ -51,16 +51,7 @@ uint64_t ProgramHarness::WindowId() const
 
 void ProgramHarness::ClickAt(int x, int y, platform::MouseButton button, int clicks)
 {
-    platform::Event e;
-    e.window = WindowId();
-    e.x = x;
-    e.y = y;
-    e.button = button;
-    e.clicks = clicks;
-    for (auto type : {platform::EventType::MouseMove, platform::EventType::MouseDown, platform::EventType::MouseUp}) {
-        e.type = type;
-        desktop_->PostEvent(e);
-    }
+    PostClick(*desktop_, WindowId(), x, y, button, clicks);
     Pump();
 }
 
@@ -73,16 +64,7 @@ void ProgramHarness::Click(const std::string& name, platform::MouseButton button
 
 void ProgramHarness::PostKey(uint16_t key, uint32_t modifiers, const std::string& text)
 {
-    platform::Event e;
-    e.window = WindowId();
-    e.key = key;
-    e.modifiers = modifiers;
-    e.type = platform::EventType::KeyDown;
-    e.text = text;
-    desktop_->PostEvent(e);
-    e.type = platform::EventType::KeyUp;
-    e.text.clear();
-    desktop_->PostEvent(e);
+    PostKeyStroke(*desktop_, WindowId(), TKeyStroke{key, modifiers, text});
 }
 
 void ProgramHarness::Key(const std::string& chord)

@@ -240,32 +240,12 @@ void UiDriver::Click(TControl* control, platform::MouseButton button, bool doubl
 
 void UiDriver::ClickAt(int x, int y, platform::MouseButton button, int clicks)
 {
-    platform::Event e;
-    e.window = MainWindowId();
-    e.x = x;
-    e.y = y;
-    e.button = button;
-    e.clicks = clicks;
-    e.type = platform::EventType::MouseMove;
-    desktop_->PostEvent(e);
-    e.type = platform::EventType::MouseDown;
-    desktop_->PostEvent(e);
-    e.type = platform::EventType::MouseUp;
-    desktop_->PostEvent(e);
+    PostClick(*desktop_, MainWindowId(), x, y, button, clicks);
 }
 
 void UiDriver::PostKey(uint16_t key, uint32_t modifiers, const std::string& text)
 {
-    platform::Event e;
-    e.window = MainWindowId();
-    e.key = key;
-    e.modifiers = modifiers;
-    e.type = platform::EventType::KeyDown;
-    e.text = text;
-    desktop_->PostEvent(e);
-    e.type = platform::EventType::KeyUp;
-    e.text.clear();
-    desktop_->PostEvent(e);
+    PostKeyStroke(*desktop_, MainWindowId(), TKeyStroke{key, modifiers, text});
 }
 
 void UiDriver::Dump()
