@@ -6,9 +6,14 @@
 
 #include <exception>
 
-void StartFilter2()
+void RegisterProgramResources()
 {
     RegisterFilter2Resources();
+}
+
+void StartFilter2()
+{
+    RegisterProgramResources();
     if (!Application)
         Application = new TApplication(nullptr);
     // The window class the desktop entry names (StartupWMClass), so desktops show its icon.

@@ -5,6 +5,10 @@
 // The application id: the window class of the main window and the desktop entry's name.
 inline constexpr const char* Filter2AppId = "org.example.filter2";
 
+// Puts the embedded resources (the main window's layout stream, the icon) into the resource
+// table; registering again restores them.
+void RegisterProgramResources();
+
 // Registers the resources, creates the application object (titled after the program file) and
 // the main window. Raises whatever building the window raises.
 void StartFilter2();

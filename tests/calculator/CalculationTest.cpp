@@ -5,9 +5,13 @@
 
 #include "app/Unit1.h"
 #include "forms/TApplication.h"
+#include "chart/TChartSeries.h"
 #include "forms/TColor.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -196,4 +200,29 @@ TEST_F(Calculation, PastedTextThatIsNoNumberShowsTheConversionError)
     app.Enter("Edit1", "100");
     app.Click("Button2");
     EXPECT_EQ(app.Points("Chart2"), 100);
+}
+
+TEST_F(Calculation, TheSweepWorksInTheUnitAsEnteredAndReplacesItsPoints)
+{
+    app.Key("Enter");
+    auto points = [&](const char* chart) {
+        std::vector<std::pair<double, double>> result;
+        TChartSeries* series = app.SeriesOf(chart);
+        for (int i = 0; i < series->PointCount(); ++i)
+            result.emplace_back(series->PointX(i), series->PointY(i));
+        return result;
+    };
+    const auto lowHz = points("Chart2"), highHz = points("Chart3");
+    ASSERT_EQ(lowHz.size(), 100u);
+    app.Click("Button2");   // a second run leaves 100 points, not 200
+    EXPECT_EQ(points("Chart2"), lowHz);
+    app.Click("RadioButton2");
+    app.Click("Button2");   // "100" kHz: the same X values and gains
+    EXPECT_EQ(points("Chart2"), lowHz);
+    EXPECT_EQ(points("Chart3"), highHz);
+    EXPECT_EQ(app.Text("Label7"), "68");     // but the components follow the unit
+    EXPECT_EQ(app.Text("Label9"), "pF");
+    // Changing fc alone keeps the curves until the next "Go".
+    app.Enter("Edit1", "200");
+    EXPECT_EQ(points("Chart3"), highHz);
 }
