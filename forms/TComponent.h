@@ -62,6 +62,13 @@ public:
     virtual TComponent* GetChildOwner() { return nullptr; }
     // After the whole layout has been read.
     virtual void Loaded();
+    // Moves a child read with a stored position to that place among this component's children
+    // (controls reorder their child list; plain components have no order to keep).
+    virtual void SetChildOrder(TComponent*, int) {}
+    // The design position a layout stores for a non-visual component; kept, unused at run time.
+    int DesignLeft() const { return designLeft_; }
+    int DesignTop() const { return designTop_; }
+    void SetDesignPosition(int left, int top) { designLeft_ = left; designTop_ = top; }
     // Reads this component's property records and children from a layout (TReader::ReadData);
     // windows wrap it to scale what they read.
     virtual void ReadState(TReader& reader);
@@ -84,6 +91,8 @@ private:
     TComponent* owner_ = nullptr;
     std::string name_;
     int tag_ = 0;
+    int designLeft_ = 0;
+    int designTop_ = 0;
     TComponentState state_;
     bool subComponent_ = false;
     std::vector<TComponent*> components_;

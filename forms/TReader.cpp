@@ -594,12 +594,17 @@ void TReader::DefineBinaryProperty(const std::string& name, std::function<void(T
 
 void TReader::ReadDesignPosition(TPersistent* instance)
 {
-    // Non-visual components store their design position; it has no use at run time, so the
-    // value is checked and dropped.
-    if (!dynamic_cast<TComponent*>(instance))
+    // Non-visual components store their design position; it has no use at run time but is
+    // kept with the component.
+    auto* component = dynamic_cast<TComponent*>(instance);
+    if (!component)
         return;
-    DefineProperty("Left", [](TReader& reader) { reader.ReadInteger(); });
-    DefineProperty("Top", [](TReader& reader) { reader.ReadInteger(); });
+    DefineProperty("Left", [component](TReader& reader) {
+        component->SetDesignPosition(reader.ReadInteger(), component->DesignTop());
+    });
+    DefineProperty("Top", [component](TReader& reader) {
+        component->SetDesignPosition(component->DesignLeft(), reader.ReadInteger());
+    });
 }
 
 // ---- Properties --------------------------------------------------------------------------
@@ -1032,6 +1037,10 @@ TComponent* TReader::ReadComponent()
         component->SetComponentStateFlag(csReading, true);
         component->ReadState(*this);
         component->SetComponentStateFlag(csReading, false);
+        // A stored child position puts the component at that place among its parent's children.
+        if ((flags & ffChildPos) && position >= 0)
+            if (TComponent* parent = component->GetParentComponent())
+                parent->SetChildOrder(component, position);
     } catch (...) {
         component->SetComponentStateFlag(csReading, false);
         if (created)

@@ -473,3 +473,15 @@ char CodePointToAnsi(uint32_t cp)
         return char(0xB8);
     return '?';
 }
+
+void TWinControl::SetChildOrder(TComponent* child, int order)
+{
+    const auto it = std::find(controls_.begin(), controls_.end(), child);
+    if (it == controls_.end())
+        return;
+    TControl* control = *it;
+    controls_.erase(it);
+    const int place = std::clamp(order, 0, int(controls_.size()));
+    controls_.insert(controls_.begin() + place, control);
+    control->Invalidate();
+}

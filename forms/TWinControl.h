@@ -31,6 +31,8 @@ public:
     TControl* Controls(int index) const;   // EListError for a bad index
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
+    // Moves a child control to the given place in the child list (z-order), clamped.
+    void SetChildOrder(TComponent* child, int order) override;
     // The control at a client point: the topmost visible child (windowed ones above graphic
     // ones, later ones above earlier ones), nullptr when none.
     TControl* ControlAtPos(platform::Point client, bool allowDisabled, bool allowWinControls = true) const;
