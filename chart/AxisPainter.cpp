@@ -1,6 +1,7 @@
 #include "chart/AxisPainter.h"
 
-#include "chart/ChartNumberFormat.h"
+#include "chart/AxisTextBlock.h"
+#include "chart/ChartPixel.h"
 #include "chart/TChartAxisPen.h"
 #include "chart/TChartAxisTitle.h"
 #include "chart/TChartCanvas3D.h"
@@ -12,31 +13,11 @@
 #include "chart/TDottedGrayPen.h"
 #include "forms/TBrush.h"
 #include "forms/TFont.h"
-#include "rtl/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-int Nearest(long double value)
-{
-    return int(rtl::RoundHalfEven(value));
-}
-
-// The lines of a text separated by character 13, without copying.
-template <class F>
-void ForEachLine(std::string_view text, F&& f)
-{
-    int index = 0;
-    for (;;) {
-        const size_t end = text.find('\r');
-        f(text.substr(0, end), index++);
-        if (end == std::string_view::npos)
-            return;
-        text.remove_prefix(end + 1);
-    }
-}
 
 // The highest number of label values a linear loop may produce before it gives up.
 constexpr long double LabelLimit = 10000;
@@ -46,14 +27,9 @@ constexpr int CustomLabelLimit = 2001;
 } // namespace
 
 AxisPainter::AxisPainter(TCustomChartAxis& axis)
-    : axis_(axis), chart_(*axis.ParentChart()), surface_(*axis.ParentChart()->Canvas3D())
+    : axis_(axis), chart_(*axis.ParentChart()), surface_(*axis.ParentChart()->Canvas3D()),
+      side_(SideOf(axis.IsHorizontal(), axis.IsFarSide(), axis.IsZAxis()))
 {
-    if (axis.IsZAxis())
-        side_ = Side::Depth;
-    else if (axis.IsHorizontal())
-        side_ = axis.IsFarSide() ? Side::Top : Side::Bottom;
-    else
-        side_ = axis.IsFarSide() ? Side::Right : Side::Left;
 }
 
 // --- Room ---------------------------------------------------------------------------------
@@ -61,27 +37,24 @@ AxisPainter::AxisPainter(TCustomChartAxis& axis)
 int AxisPainter::Shrink(platform::Rect& r, int size) const
 {
     switch (side_) {
-    case Side::Bottom: return r.bottom -= size;
-    case Side::Top: return r.top += size;
-    case Side::Left: return r.left += size;
-    case Side::Right: return r.right -= size;
-    case Side::Depth: break;
+    case AxisSide::Bottom: return r.bottom -= size;
+    case AxisSide::Top: return r.top += size;
+    case AxisSide::Left: return r.left += size;
+    case AxisSide::Right: return r.right -= size;
+    case AxisSide::Depth: break;
     }
     return r.right;
 }
 
-int AxisPainter::PositionShift(const platform::Rect& rect) const
+int AxisPainter::PositionShift(const TCustomChartAxis& axis, const platform::Rect& plot)
 {
-    if (axis_.PositionPercent() == 0)
+    if (axis.PositionPercent() == 0)
         return 0;
-    const long double size = axis_.IsHorizontal() ? rect.Height() : rect.Width();
-    const int d = Nearest(static_cast<long double>(axis_.PositionPercent()) * 0.01L * size);
-    return axis_.IsFarSide() ? -d : d;
-}
-
-int AxisPainter::ShiftedPos(int pos, int shift) const
-{
-    return axis_.IsHorizontal() ? pos - shift : pos + shift;
+    const long double size = axis.IsHorizontal() ? plot.Height() : plot.Width();
+    const int d = NearestPixel(static_cast<long double>(axis.PositionPercent()) * 0.01L * size);
+    // Into the plot: up for the bottom axis, right for the left one; far-side axes mirrored.
+    const int inward = axis.IsHorizontal() ? -d : d;
+    return axis.IsFarSide() ? -inward : inward;
 }
 
 bool AxisPainter::RunsAlongAxis(int angle) const
@@ -97,46 +70,47 @@ int AxisPainter::TitleSize()
         return axis_.TitleSize();
     TChartAxisTitle* title = axis_.Title();
     surface_.Font()->Assign(title->Font());
-    if (RunsAlongAxis(title->Angle()))
-        return surface_.FontPixelHeight();
-    return surface_.MeasureTextWidth(title->Caption());
+    return AxisTextBlock(surface_, title->Caption(), title->Angle(), side_).Across();
 }
 
-int AxisPainter::LabelsSize()
+int AxisPainter::LabelsSize(const platform::Rect& r)
 {
     if (axis_.LabelsSize() != 0)
         return axis_.LabelsSize();
     surface_.Font()->Assign(axis_.LabelsFont());
-    if (RunsAlongAxis(axis_.LabelsAngle()))
-        return surface_.FontPixelHeight();
-    int widest = 0;
+    const int angle = axis_.LabelsAngle();
+    // Labels that run along the axis need at least one line, whatever their texts.
+    const bool along = RunsAlongAxis(angle);
+    int widest = along ? surface_.FontPixelHeight() : 0;
+    const auto measure = [&](std::string_view text) {
+        widest = std::max(widest, AxisTextBlock(surface_, text, angle, side_).Across());
+    };
     const TAxisLabelStyle style = axis_.EffectiveLabelStyle();
     if (style == talMark || style == talText) {
-        for (const TChartSeries* s : *chart_.SeriesList()) {
+        for (TChartSeries* s : *chart_.SeriesList()) {
             if (!s->Active() || !s->BelongsToAxis(&axis_))
                 continue;
-            for (int i = 0; i < s->PointCount(); ++i) {
-                const std::string text = style == talText
-                                             ? s->PointLabel(i)
-                                             : FormatChartNumber(s->ValueFormat(), s->PointY(i));
-                widest = std::max(widest, surface_.MeasureTextWidth(text));
-            }
+            for (int i = 0; i < s->PointCount(); ++i)
+                measure(axis_.FormatTextLabel(style == talText ? s->PointLabel(i) : s->MarkText(i), s, i, false));
         }
         return widest;
     }
-    // Value labels: the wider of the two ends' texts, each end first cut to a whole step.
+    // Value labels: the wider of the two ends' texts, each end first cut to a whole step, all
+    // without the program's label event. The step is the one of the span the axis would have
+    // over r (its final span for the side axes, which come after the others): the room does
+    // not depend on what an earlier paint left behind.
     double low = axis_.CurrentMinimum(), high = axis_.CurrentMaximum();
     if (axis_.RoundFirstLabel()) {
-        const double step = axis_.ComputeLabelStep(surface_);
+        const double step = axis_.LabelStepForLength(surface_, axis_.PixelLengthOver(r), false);
         if (step > 0) {
             low = step * std::trunc(low / step);
             high = step * std::trunc(high / step);
         }
     }
     surface_.Font()->Assign(axis_.LabelsFont());
-    widest = std::max(surface_.MeasureTextWidth(axis_.FormatAxisLabel(low, false)),
-                      surface_.MeasureTextWidth(axis_.FormatAxisLabel(high, false)));
-    return widest + surface_.MeasureTextWidth(" ");
+    measure(axis_.FormatAxisLabel(low, false));
+    measure(axis_.FormatAxisLabel(high, false));
+    return along ? widest : widest + surface_.MeasureTextWidth(" ");
 }
 
 int AxisPainter::TickRoom() const
@@ -148,22 +122,22 @@ int AxisPainter::TickRoom() const
     return room;
 }
 
-void AxisPainter::TakeRoom(platform::Rect& r)
+AxisPainter::Room AxisPainter::TakeRoom(platform::Rect& r)
 {
     axis_.SetShowsDateTime(axis_.UsesDateTimeValues());
-    if (side_ == Side::Depth) {
-        axis_.SetTitlePos(r.right);
-        return;
+    Room room;
+    if (side_ == AxisSide::Depth) {
+        room.titlePos = r.right;
+        return room;
     }
-    // Only the positions set here move with the shift: a kept one must not drift paint by paint.
-    const int shift = PositionShift(r);
     if (!axis_.Title()->Caption().empty())
-        axis_.SetTitlePos(ShiftedPos(Shrink(r, TitleSize()), shift));
+        room.titlePos = Shrink(r, TitleSize());
     if (axis_.Labels())
-        axis_.SetLabelsPos(ShiftedPos(Shrink(r, LabelsSize()), shift));
+        room.labelsPos = Shrink(r, LabelsSize(r));
     const int ticks = TickRoom() + chart_.AxisWallSize(&axis_);
     if (ticks > 0)
         Shrink(r, ticks);
+    return room;
 }
 
 // --- Paint --------------------------------------------------------------------------------
@@ -171,33 +145,19 @@ void AxisPainter::TakeRoom(platform::Rect& r)
 void AxisPainter::Paint()
 {
     // The depth axis is drawn only by 3-D views, which this component does not draw.
-    if (side_ == Side::Depth)
+    if (side_ == AxisSide::Depth)
         return;
     axis_.SetShowsDateTime(axis_.UsesDateTimeValues());
     surface_.Font()->Assign(axis_.LabelsFont());
     const double step = axis_.ComputeLabelStep(surface_);
-    const platform::Rect& plot = chart_.PlotRect();
-    int linePos = plot.bottom;
-    switch (side_) {
-    case Side::Bottom: linePos = plot.bottom; break;
-    case Side::Top: linePos = plot.top; break;
-    case Side::Left: linePos = plot.left; break;
-    case Side::Right: linePos = plot.right; break;
-    case Side::Depth: break;
-    }
-    axis_.SetAxisLinePos(ShiftedPos(linePos, PositionShift(plot)));
 
     TChartAxisTitle* title = axis_.Title();
     if (!title->Caption().empty()) {
         surface_.Brush()->SetColor(chart_.Color());
         surface_.Brush()->SetStyle(bsClear);
         surface_.Font()->Assign(title->Font());
-        const bool multiLine = title->Caption().find('\r') != std::string::npos;
-        const int lineHeight = multiLine ? surface_.FontPixelHeight() : 0;
-        if (axis_.IsHorizontal())
-            PlaceText(axis_.PixelCenter(), axis_.TitlePos(), title->Angle(), title->Caption(), lineHeight);
-        else
-            PlaceText(axis_.TitlePos(), axis_.PixelCenter(), title->Angle(), title->Caption(), lineHeight);
+        AxisTextBlock(surface_, title->Caption(), title->Angle(), side_)
+            .Draw(surface_, axis_.PixelCenter(), axis_.TitlePos());
     }
 
     tickCount_ = 0;
@@ -270,7 +230,12 @@ void AxisPainter::LinearValueLabels(double step)
         value = step * std::trunc(static_cast<long double>(maximum) / step);
     while (value > maximum)
         value -= step;
-    const long double lowest = (static_cast<long double>(minimum) - 1e-12L) / 1.000000000001L;
+    // The last value taken may lie a relative 1e-12 below the minimum (rounding of the steps).
+    // Dividing by 1.000000000001 widens that margin only for a minimum of 0 or above; below 0
+    // it would narrow it and leave out the label of the minimum itself, so there the margin
+    // grows by multiplying.
+    const long double below = static_cast<long double>(minimum) - 1e-12L;
+    const long double lowest = minimum >= 0 ? below / 1.000000000001L : below * 1.000000000001L;
     // A step below the values' precision would not move them: the count bounds the loop.
     for (int count = 0; value >= lowest && count <= int(LabelLimit); ++count) {
         AddCandidate(double(value));
@@ -310,7 +275,8 @@ void AxisPainter::TextLabels(bool marks)
         if (!s->Active() || !s->BelongsToAxis(&axis_))
             continue;
         for (int i = 0; i < s->PointCount(); ++i) {
-            if (i >= s->PointLabelCount() || !s->PointLabelHasText(i))
+            // Every point has a mark; only points with a text have a text label.
+            if (!marks && (i >= s->PointLabelCount() || !s->PointLabelHasText(i)))
                 continue;
             const double value = horizontal ? s->PointX(i) : s->PointY(i);
             if (value < minimum || value > maximum)
@@ -318,16 +284,18 @@ void AxisPainter::TextLabels(bool marks)
             const int p = axis_.ValueToPixel(value);
             if (!axis_.LabelsOnAxis() && !(axis_.PixelStart() < p && p < axis_.PixelEnd()))
                 continue;
-            const std::string text = marks ? FormatChartNumber(s->ValueFormat(), s->PointY(i)) : s->PointLabel(i);
-            // Labels that would overlap the previous one (with the separation) are left out.
-            const int size = RunsAlongAxis(axis_.LabelsAngle()) == horizontal ? surface_.MeasureTextWidth(text)
-                                                                              : surface_.FontPixelHeight();
-            const int half = size / 2 + Nearest(axis_.LabelsSeparation() * 0.01L * size) / 2;
-            if (haveLastLabel_ && p + half > lastLabelLow_ && p - half < lastLabelHigh_)
+            const std::string text = axis_.FormatTextLabel(marks ? s->MarkText(i) : s->PointLabel(i), s, i);
+            // A label is left out when its extent along the axis, enlarged on each side by the
+            // separation (a percentage of its full size), overlaps the previous label's. The
+            // extent is the one the text is drawn in: centred on p, halves toward zero.
+            const int size = axis_.LabelSizeAlongAxis(surface_, text);
+            const int margin = NearestPixel(axis_.LabelsSeparation() * 0.01L * size);
+            const int low = p - size / 2 - margin, high = p - size / 2 + size + margin;
+            if (haveLastLabel_ && low < lastLabelHigh_ && high > lastLabelLow_)
                 continue;
             haveLastLabel_ = true;
-            lastLabelLow_ = p - half;
-            lastLabelHigh_ = p + half;
+            lastLabelLow_ = low;
+            lastLabelHigh_ = high;
             if (!axis_.TickOnLabelsOnly() || wantsLabels_)
                 AppendTick(p, value);
             if (wantsLabels_)
@@ -359,53 +327,7 @@ void AxisPainter::AppendTick(int pixel, double value)
 void AxisPainter::DrawLabel(int p, std::string_view text)
 {
     surface_.Brush()->SetStyle(bsClear);
-    const bool multiLine = text.find('\r') != std::string_view::npos;
-    const int lineHeight = multiLine ? surface_.FontPixelHeight() : 0;
-    if (axis_.IsHorizontal())
-        PlaceText(p, axis_.LabelsPos(), axis_.LabelsAngle(), text, lineHeight);
-    else
-        PlaceText(axis_.LabelsPos(), p, axis_.LabelsAngle(), text, lineHeight);
-}
-
-void AxisPainter::PlaceText(int x, int y, int angle, std::string_view text, int lineHeight)
-{
-    using namespace platform::textalign;
-    // Text standing beside a vertical axis unrotated is centred on the position.
-    const bool level = angle == 0 && !axis_.IsHorizontal();
-    uint32_t align = Left | Top;
-    int dx = 0, dy = 0;   // how each further line moves away from the plot
-    switch (side_) {
-    case Side::Bottom:
-        if (angle == 0) { align = Center | Top; dy = lineHeight; }
-        break;
-    case Side::Top:
-        if (angle == 0) { align = Center | Bottom; dy = -lineHeight; }
-        break;
-    case Side::Left:
-        if (angle == 90) { align = Center | Bottom; dx = -lineHeight; }
-        else if (level) { align = Right | Top; dy = lineHeight; }
-        break;
-    case Side::Right:
-        if (angle == 270) { align = Center | Bottom; dx = lineHeight; }
-        else if (level) { align = Left | Top; dy = lineHeight; }
-        break;
-    case Side::Depth:
-        break;
-    }
-    surface_.ApplyTextAlign(align);
-    surface_.ApplyBackMode(1);
-    int lines = 1;
-    if (level && lineHeight > 0)
-        lines = int(std::count(text.begin(), text.end(), '\r')) + 1;
-    if (level)
-        y -= (lines * (lineHeight > 0 ? lineHeight : surface_.FontPixelHeight())) / 2;
-    ForEachLine(text, [&](std::string_view line, int index) {
-        const int lx = x + dx * index, ly = y + dy * index;
-        if (angle == 0)
-            surface_.PutText(lx, ly, line);
-        else
-            surface_.PutRotatedText(lx, ly, angle, line);
-    });
+    AxisTextBlock(surface_, text, axis_.LabelsAngle(), side_).Draw(surface_, p, axis_.LabelsPos());
 }
 
 // --- Lines --------------------------------------------------------------------------------
@@ -418,11 +340,11 @@ void AxisPainter::DrawAxisLine()
     const int pos = axis_.AxisLinePos();
     const int depth = chart_.Depth3D();
     switch (side_) {
-    case Side::Bottom: surface_.HorizontalLine(axis_.PixelStart(), axis_.PixelEnd(), pos); break;
-    case Side::Left: surface_.VerticalLine(pos, axis_.PixelStart(), axis_.PixelEnd()); break;
-    case Side::Top: surface_.HorizontalLineAtDepth(axis_.PixelStart(), axis_.PixelEnd(), pos, depth); break;
-    case Side::Right: surface_.VerticalLineAtDepth(pos, axis_.PixelStart(), axis_.PixelEnd(), depth); break;
-    case Side::Depth: break;
+    case AxisSide::Bottom: surface_.HorizontalLine(axis_.PixelStart(), axis_.PixelEnd(), pos); break;
+    case AxisSide::Left: surface_.VerticalLine(pos, axis_.PixelStart(), axis_.PixelEnd()); break;
+    case AxisSide::Top: surface_.HorizontalLineAtDepth(axis_.PixelStart(), axis_.PixelEnd(), pos, depth); break;
+    case AxisSide::Right: surface_.VerticalLineAtDepth(pos, axis_.PixelStart(), axis_.PixelEnd(), depth); break;
+    case AxisSide::Depth: break;
     }
 }
 
@@ -432,8 +354,7 @@ void AxisPainter::DrawTicks(TChartPen* pen, int from, int length)
         return;
     surface_.ApplyChartPen(pen);
     // Outward is down for the bottom axis, up for the top, left for the left, right for the right.
-    const bool outwardPositive = side_ == Side::Bottom || side_ == Side::Right;
-    const int sign = outwardPositive ? 1 : -1;
+    const int sign = OutwardSign(side_);
     const int start = axis_.AxisLinePos() + sign * from;
     const int end = start + sign * length;
     for (int i = 0; i < tickCount_; ++i) {
@@ -467,7 +388,7 @@ void AxisPainter::DrawGrid()
         if (!axis_.GridCentered())
             DrawGridLine(ticks_[size_t(i)]);
         else if (i > 0)
-            DrawGridLine(Nearest((ticks_[size_t(i - 1)] + static_cast<long double>(ticks_[size_t(i)])) / 2));
+            DrawGridLine(NearestPixel((ticks_[size_t(i - 1)] + static_cast<long double>(ticks_[size_t(i)])) / 2));
     }
     surface_.ApplyBackMode(2);
 }
@@ -480,8 +401,7 @@ void AxisPainter::DrawMinorMark(int pos, bool grid)
         DrawGridLine(pos);
         return;
     }
-    const bool outwardPositive = side_ == Side::Bottom || side_ == Side::Right;
-    const int sign = outwardPositive ? 1 : -1;
+    const int sign = OutwardSign(side_);
     const int start = axis_.AxisLinePos() + sign;
     const int end = start + sign * axis_.MinorTickLength();
     if (axis_.IsHorizontal())
@@ -517,7 +437,7 @@ void AxisPainter::DrawMinorMarks()
         const auto between = [&](int earlier, int later) {
             const long double gap = static_cast<long double>(later) - earlier;
             for (int j = 1; j <= count; ++j)
-                DrawMinorMark(later - Nearest(j * gap / (count + 1)), grid);
+                DrawMinorMark(later - NearestPixel(j * gap / (count + 1)), grid);
         };
         for (int i = 1; i < tickCount_; ++i)
             between(ticks_[size_t(i - 1)], ticks_[size_t(i)]);

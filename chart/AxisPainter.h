@@ -7,9 +7,11 @@
 // The tick list lives on the stack for one Paint: it has room for MaxTicks positions and
 // positions beyond that are dropped, so a dense label loop never writes past it.
 
+#include "chart/AxisSide.h"
 #include "chart/TCustomChartAxis.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,22 +24,27 @@ class AxisPainter {
 public:
     static constexpr int MaxTicks = 2000;
 
+    // Where the strips taken from the plot rectangle begin (their edges nearest the plot),
+    // before the position shift; a strip that was not taken has no value.
+    struct Room {
+        std::optional<int> titlePos;
+        std::optional<int> labelsPos;
+    };
+
     explicit AxisPainter(TCustomChartAxis& axis);
 
-    void TakeRoom(platform::Rect& r);
+    Room TakeRoom(platform::Rect& r);
     void Paint();
+    // How far PositionPercent moves the axis line (and its labels and title) across plot,
+    // in the direction of growing coordinates.
+    static int PositionShift(const TCustomChartAxis& axis, const platform::Rect& plot);
 
 private:
-    enum class Side { Bottom, Top, Left, Right, Depth };
-
     // Moves r's side that faces the axis inward by size; gives the new side coordinate.
     int Shrink(platform::Rect& r, int size) const;
-    // The position shift of PositionPercent across rect (0 when the percentage is 0).
-    int PositionShift(const platform::Rect& rect) const;
-    int ShiftedPos(int pos, int shift) const;
     bool RunsAlongAxis(int angle) const;
     int TitleSize();
-    int LabelsSize();
+    int LabelsSize(const platform::Rect& r);
     int TickRoom() const;
 
     // Label loop for the effective label style; each candidate goes through AddCandidate.
@@ -50,8 +57,6 @@ private:
     void AppendTick(int pixel, double value);
     // A label text at position p along the axis.
     void DrawLabel(int p, std::string_view text);
-    // Title or label placement: text at the anchor, aligned by side and angle.
-    void PlaceText(int x, int y, int angle, std::string_view text, int lineHeight);
 
     void DrawAxisLine();
     void DrawTicks(TChartPen* pen, int from, int length);
@@ -63,7 +68,7 @@ private:
     TCustomChartAxis& axis_;
     TCustomAxisPanel& chart_;
     TChartCanvas3D& surface_;
-    Side side_;
+    AxisSide side_;
     bool wantsLabels_ = false;
     std::array<int, MaxTicks> ticks_;
     std::array<double, MaxTicks> tickValues_;

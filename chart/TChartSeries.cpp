@@ -1,6 +1,7 @@
 #include "chart/TChartSeries.h"
 
 #include "chart/ChartExceptions.h"
+#include "chart/ChartNumberFormat.h"
 #include "chart/ChartPalette.h"
 #include "chart/TChartSeriesList.h"
 #include "chart/TChartValueList.h"
@@ -129,6 +130,11 @@ std::string TChartSeries::PointLabel(int index) const
     if (index < 0 || index >= PointLabelCount() || !pointLabels_[size_t(index)])
         return std::string();
     return *pointLabels_[size_t(index)];
+}
+
+std::string TChartSeries::MarkText(int index) const
+{
+    return FormatChartNumber(valueFormat_, PointY(index));
 }
 
 bool TChartSeries::PointLabelHasText(int index) const
@@ -359,6 +365,9 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* chart)
             while (!dependents_.empty())
                 dependents_.back()->RemoveDataSource(this);
             parentChart_ = nullptr;
+            // A chart that shows this series' cursor gets its own back.
+            if (int(old->Cursor()) == cursor_)
+                old->SetCursor(old->LoadedCursor());
             list->Remove(this);
             old->Invalidate();
         }

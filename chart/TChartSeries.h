@@ -62,6 +62,8 @@ public:
     virtual TColor PointColor(int index) const;
     // The stored text, or empty beyond the label list or for a label stored without text.
     virtual std::string PointLabel(int index) const;
+    // The text of a point's mark: its value in ValueFormat.
+    virtual std::string MarkText(int index) const;
     TColor StoredPointColor(int index) const;    // EListError for a bad index
     void SetPointColor(int index, TColor color);  // EListError for a bad index
     bool PointLabelHasText(int index) const;      // EListError for a bad index

@@ -107,6 +107,12 @@ int TCustomAxisPanel::MaxSeriesZOrder() const
     return std::max(0, ActiveSeriesCount() - 1);
 }
 
+void TCustomAxisPanel::Loaded()
+{
+    TCustomChartPanelExtended::Loaded();
+    loadedCursor_ = Cursor();
+}
+
 // --- Axes ---------------------------------------------------------------------------------
 
 void TCustomAxisPanel::SetBottomAxis(TChartAxis* value) { bottomAxis_->Assign(value); }
@@ -201,8 +207,11 @@ void TCustomAxisPanel::ComputeAxisRect()
     }
     SetPlotRect(r0);
     NormalizePlotRect();
-    for (TCustomChartAxis* axis : axisList_)
+    for (TCustomChartAxis* axis : axisList_) {
         axis->ComputePixelSpan();
+        if (IsAxisVisible(axis))
+            axis->PlaceOnPlot(PlotRect());
+    }
 }
 
 void TCustomAxisPanel::ApplySeriesMarginsToAxes()

@@ -51,6 +51,9 @@ public:
     virtual bool IsFreeSeriesColor(TColor color, bool checkBackground) const;
     // The highest depth index of the active series (0 in 2-D).
     virtual int MaxSeriesZOrder() const;
+    // The cursor the chart had when it finished loading (crDefault for a chart made in code);
+    // a series that leaves the chart puts it back if the chart shows the series' cursor.
+    TCursor LoadedCursor() const { return loadedCursor_; }
 
     // --- Axes ---------------------------------------------------------------------------
     TChartAxis* BottomAxis() const { return bottomAxis_; }
@@ -115,6 +118,9 @@ public:
     // Whether the axes are drawn before the series (so that lines lie over the axes).
     static constexpr bool AxesBehindSeries = true;
 
+protected:
+    void Loaded() override;
+
 private:
     TChartAxis* MakeAxis(bool horizontal, bool farSide);
 
@@ -130,6 +136,7 @@ private:
     bool view3DWalls_ = true;
     int maxPointsPerPage_ = 0;
     int page_ = 1;
+    TCursor loadedCursor_ = crDefault;
     TAxisOnGetLabel onGetAxisLabel_;
     TAxisOnGetNextLabel onGetNextAxisLabel_;
     TNotifyEvent onBeforeDrawAxes_;

@@ -3,6 +3,7 @@
 #include "chart/AxisPainter.h"
 #include "chart/ChartExceptions.h"
 #include "chart/ChartNumberFormat.h"
+#include "chart/ChartPixel.h"
 #include "chart/DateTimeText.h"
 #include "chart/TChartAxisPen.h"
 #include "chart/TChartAxisTitle.h"
@@ -14,6 +15,7 @@
 #include "chart/TCustomAxisPanel.h"
 #include "chart/TDarkGrayPen.h"
 #include "chart/TDottedGrayPen.h"
+#include "chart/TextLines.h"
 #include "forms/TFont.h"
 #include "rtl/NumberText.h"
 
@@ -72,30 +74,12 @@ namespace {
 
 constexpr long double PixelLimit = 2147483647.0L;
 
-int Nearest(long double value)
-{
-    return int(rtl::RoundHalfEven(value));
-}
-
 // base + offset, or base - offset, kept inside the 32-bit range.
 int OffsetPixel(int base, long double offset, bool subtract)
 {
     const long long step = rtl::RoundHalfEven(offset);
     const long long pixel = subtract ? (long long)base - step : (long long)base + step;
     return int(std::clamp<long long>(pixel, INT_MIN, INT_MAX));
-}
-
-// Calls f for each line of a text whose lines are separated by character 13, without copies.
-template <class F>
-void ForEachLine(std::string_view text, F&& f)
-{
-    for (;;) {
-        const size_t end = text.find('\r');
-        f(text.substr(0, end));
-        if (end == std::string_view::npos)
-            return;
-        text.remove_prefix(end + 1);
-    }
 }
 
 } // namespace
@@ -182,15 +166,25 @@ void TCustomChartAxis::ComputeRange()
     currentRange_ = double(static_cast<long double>(currentMaximum_) - currentMinimum_);
 }
 
+void TCustomChartAxis::SpanOver(const platform::Rect& plot, int& start, int& end) const
+{
+    const int base = horizontal_ ? plot.left : plot.top;
+    const long double size = horizontal_ ? plot.Width() : plot.Height();
+    start = base + NearestPixel(size * 0.01L * startPosition_);
+    end = base + NearestPixel(size * 0.01L * endPosition_);
+}
+
+int TCustomChartAxis::PixelLengthOver(const platform::Rect& plot) const
+{
+    int start, end;
+    SpanOver(plot, start, end);
+    return end - start;
+}
+
 void TCustomChartAxis::ComputePixelSpan()
 {
-    if (chart_) {
-        const platform::Rect& plot = chart_->PlotRect();
-        const int base = horizontal_ ? plot.left : plot.top;
-        const long double size = horizontal_ ? plot.Width() : plot.Height();
-        pixelStart_ = base + Nearest(size * 0.01L * startPosition_);
-        pixelEnd_ = base + Nearest(size * 0.01L * endPosition_);
-    }
+    if (chart_)
+        SpanOver(chart_->PlotRect(), pixelStart_, pixelEnd_);
     pixelLength_ = pixelEnd_ - pixelStart_;
     pixelCenter_ = (pixelStart_ + pixelEnd_) / 2;
 }
@@ -235,8 +229,32 @@ void TCustomChartAxis::SetCurrentMinimum(double value)
 
 void TCustomChartAxis::TakeRoom(platform::Rect& r)
 {
-    if (chart_)
-        AxisPainter(*this).TakeRoom(r);
+    if (!chart_)
+        return;
+    const AxisPainter::Room room = AxisPainter(*this).TakeRoom(r);
+    roomTitlePos_ = room.titlePos;
+    roomLabelsPos_ = room.labelsPos;
+}
+
+void TCustomChartAxis::PlaceOnPlot(const platform::Rect& plot)
+{
+    if (zAxis_) {
+        if (roomTitlePos_)
+            titlePos_ = *roomTitlePos_;
+    } else {
+        // The shift comes from the final plot rectangle, so that the labels and the title keep
+        // their distance from the line however much room the later axes took.
+        const int shift = AxisPainter::PositionShift(*this, plot);
+        const int side = horizontal_ ? (farSide_ ? plot.top : plot.bottom) : (farSide_ ? plot.right : plot.left);
+        axisLinePos_ = side + shift;
+        // Only positions taken in this paint move: a kept one must not drift paint by paint.
+        if (roomTitlePos_)
+            titlePos_ = *roomTitlePos_ + shift;
+        if (roomLabelsPos_)
+            labelsPos_ = *roomLabelsPos_ + shift;
+    }
+    roomTitlePos_.reset();
+    roomLabelsPos_.reset();
 }
 
 void TCustomChartAxis::PaintAxis()
@@ -350,17 +368,14 @@ double TCustomChartAxis::PixelToValue(int pixel) const
 
 // --- Labels -------------------------------------------------------------------------------
 
-int TCustomChartAxis::LabelSizeAlongAxis(TChartCanvas& canvas, const std::string& text) const
+int TCustomChartAxis::LabelSizeAlongAxis(TChartCanvas& canvas, std::string_view text) const
 {
     const bool stacked = horizontal_ ? (labelsAngle_ == 90 || labelsAngle_ == 270)
                                      : (labelsAngle_ == 0 || labelsAngle_ == 180);
-    if (stacked) {
-        int lines = 0;
-        ForEachLine(text, [&](std::string_view) { ++lines; });
-        return canvas.FontPixelHeight() * lines;
-    }
+    if (stacked)
+        return canvas.FontPixelHeight() * CountLines(text);
     int widest = 0;
-    ForEachLine(text, [&](std::string_view line) { widest = std::max(widest, canvas.MeasureTextWidth(line)); });
+    ForEachLine(text, [&](std::string_view line, int) { widest = std::max(widest, canvas.MeasureTextWidth(line)); });
     return widest;
 }
 
@@ -372,16 +387,23 @@ double TCustomChartAxis::ComputeLabelStep()
     return ComputeLabelStep(*canvas);
 }
 
-double TCustomChartAxis::ComputeLabelStep(TChartCanvas& canvas)
+double TCustomChartAxis::ComputeLabelStep(TChartCanvas& canvas, bool askChart)
 {
-    const int size = std::max(LabelSizeAlongAxis(canvas, FormatAxisLabel(currentMaximum_)),
-                              LabelSizeAlongAxis(canvas, FormatAxisLabel(currentMinimum_)));
+    return LabelStepForLength(canvas, pixelLength_, askChart);
+}
+
+double TCustomChartAxis::LabelStepForLength(TChartCanvas& canvas, int pixelLength, bool askChart)
+{
+    // The maximum's text first: a label event sees the ends in that order.
+    const int atMaximum = LabelSizeAlongAxis(canvas, FormatAxisLabel(currentMaximum_, askChart));
+    const int atMinimum = LabelSizeAlongAxis(canvas, FormatAxisLabel(currentMinimum_, askChart));
+    const int size = std::max(atMaximum, atMinimum);
     int maxLabels = 1;
     if (size > 0) {
         int spaced = size;
         if (labelsSeparation_ > 0)
-            spaced = size + Nearest(labelsSeparation_ * 0.01L * size);
-        maxLabels = Nearest(static_cast<long double>(pixelLength_) / spaced);
+            spaced = size + NearestPixel(labelsSeparation_ * 0.01L * size);
+        maxLabels = NearestPixel(static_cast<long double>(pixelLength) / spaced);
     }
     return StepForLabelCount(maxLabels);
 }
@@ -424,20 +446,36 @@ std::string TCustomChartAxis::FormatAxisLabel(double value, bool askChart) const
     } else {
         text = FormatChartNumber(axisValuesFormat_, value);
     }
-    if (askChart && chart_ && chart_->OnGetAxisLabel())
+    if (askChart && chart_ && chart_->OnGetAxisLabel()) {
+        labelValue_ = value;
         chart_->OnGetAxisLabel()(const_cast<TCustomChartAxis*>(this), nullptr, -1, text);
-    if (labelsMultiLine_) {
-        // Blanks become line breaks, except the group separators inside a number.
-        for (size_t i = 0; i < text.size(); ++i)
-            if (text[i] == ' ') {
-                const bool inNumber = i > 0 && i + 1 < text.size() &&
-                                      std::isdigit((unsigned char)text[i - 1]) &&
-                                      std::isdigit((unsigned char)text[i + 1]);
-                if (!inNumber)
-                    text[i] = '\r';
-            }
     }
+    SplitLabelLines(text);
     return text;
+}
+
+std::string TCustomChartAxis::FormatTextLabel(std::string text, TChartSeries* series, int index, bool askChart) const
+{
+    if (askChart && chart_ && chart_->OnGetAxisLabel()) {
+        labelValue_ = horizontal_ ? series->PointX(index) : series->PointY(index);
+        chart_->OnGetAxisLabel()(const_cast<TCustomChartAxis*>(this), series, index, text);
+    }
+    SplitLabelLines(text);
+    return text;
+}
+
+void TCustomChartAxis::SplitLabelLines(std::string& text) const
+{
+    if (!labelsMultiLine_)
+        return;
+    // Blanks become line breaks, except the group separators inside a number ("1 000").
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == ' ') {
+            const bool inNumber = i > 0 && i + 1 < text.size() && std::isdigit((unsigned char)text[i - 1]) &&
+                                  std::isdigit((unsigned char)text[i + 1]);
+            if (!inNumber)
+                text[i] = '\r';
+        }
 }
 
 bool TCustomChartAxis::UsesDateTimeValues() const

@@ -11,12 +11,15 @@
 
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 class TChartAxisPen;
 class TChartAxisTitle;
 class TChartCanvas;
 class TChartHiddenPen;
+class TChartSeries;
 class TCustomAxisPanel;
 class TDarkGrayPen;
 class TDottedGrayPen;
@@ -49,12 +52,29 @@ public:
     void ApplySeriesMargins(int startMargin, int endMargin);
     int ValueToPixel(double value) const;
     double PixelToValue(int pixel) const;
-    // The step between labels, measured in the surface's current font.
+    // The step between labels, measured in the surface's current font from the label texts
+    // of the range's ends (the maximum's first); askChart false leaves the chart's
+    // OnGetAxisLabel out.
     double ComputeLabelStep();
-    double ComputeLabelStep(TChartCanvas& canvas);
+    double ComputeLabelStep(TChartCanvas& canvas, bool askChart = true);
+    // The same for an axis pixelLength pixels long.
+    double LabelStepForLength(TChartCanvas& canvas, int pixelLength, bool askChart);
+    // The length of the pixel span the axis would have over the plot rectangle.
+    int PixelLengthOver(const platform::Rect& plot) const;
     double StepForLabelCount(int maxLabels) const;
     // The label text of a value; askChart false leaves the chart's OnGetAxisLabel out.
     std::string FormatAxisLabel(double value, bool askChart = true) const;
+    // The label text of a point's text or mark: the chart's OnGetAxisLabel may replace it
+    // (told the series and the point; askChart false leaves it out), then LabelsMultiLine
+    // splits it.
+    std::string FormatTextLabel(std::string text, TChartSeries* series, int index, bool askChart = true) const;
+    // While OnGetAxisLabel runs: the value on this axis the label stands for (the value itself
+    // for value labels, the point's value along the axis for text and mark labels), so that a
+    // handler can write it in a form of its own ("1k", "20 ms") without reading the text back.
+    double LabelValue() const { return labelValue_; }
+    // The size of a label text along the axis, in the canvas's current font: the widest line
+    // across the axis's direction, or the font height times the lines where they stack along it.
+    int LabelSizeAlongAxis(TChartCanvas& canvas, std::string_view text) const;
     bool UsesDateTimeValues() const;
     // Fixes both ends: no more automatic range; the ends are ordered and kept 1e-10 apart.
     void SetRange(double minimum, double maximum);
@@ -161,6 +181,9 @@ public:
 
     // Takes the room for title, labels and ticks from r, on the side that faces the axis.
     void TakeRoom(platform::Rect& r);
+    // Once the plot rectangle is final: the axis line stands on the plot's side that faces the
+    // axis, and it, the labels and the title move by the PositionPercent shift together.
+    void PlaceOnPlot(const platform::Rect& plot);
     // Draws title, labels, ticks, grid and axis line; the chart calls it for each visible axis.
     virtual void PaintAxis();
     // What the labels show: LabelStyle, with talAuto resolved from the attached series.
@@ -179,10 +202,12 @@ protected:
     void Store(T& field, const T& value);
 
 private:
+    // The first and last pixel of the axis over the plot rectangle.
+    void SpanOver(const platform::Rect& plot, int& start, int& end) const;
     // The natural logarithms of the current range's ends (0 for ends that are not positive).
     void LogBounds(long double& lnMin, long double& lnMax) const;
-    // The size of a label text along the axis, in the canvas's current font.
-    int LabelSizeAlongAxis(TChartCanvas& canvas, const std::string& text) const;
+    // Ends the label text: LabelsMultiLine turns blanks into line breaks.
+    void SplitLabelLines(std::string& text) const;
 
     TCustomAxisPanel* chart_;
     bool horizontal_ = true;
@@ -200,6 +225,10 @@ private:
     int axisLinePos_ = 0;
     int labelsPos_ = 0;
     int titlePos_ = 0;
+    mutable double labelValue_ = 0;
+    // The strips TakeRoom took in this paint, before the position shift.
+    std::optional<int> roomTitlePos_;
+    std::optional<int> roomLabelsPos_;
     struct LogCache {
         double minimum = std::numeric_limits<double>::quiet_NaN();
         double maximum = std::numeric_limits<double>::quiet_NaN();

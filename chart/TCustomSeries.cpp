@@ -1,6 +1,5 @@
 #include "chart/TCustomSeries.h"
 
-#include "chart/ChartNumberFormat.h"
 #include "chart/TChartCanvas3D.h"
 #include "chart/TChartPen.h"
 #include "chart/TChartValueList.h"
@@ -62,8 +61,10 @@ void TCustomSeries::ComputeShownRange()
     const bool alongX = MandatoryValueList() == YValues();
     const TChartValueList* list = alongX ? XValues() : YValues();
     const TCustomChartAxis* axis = alongX ? GetHorizAxis() : GetVertAxis();
-    // Only an ascending list can be cut at the edges; any other order paints every point.
-    if (!LimitToVisible() || list->Order() != loAscending || !axis || !ParentChart()) {
+    // Only an unordered list paints every point. The edge search below finds the shown points
+    // of an ascending list; in a descending one it keeps them all unless every point lies
+    // beyond one edge, and then it shows none.
+    if (!LimitToVisible() || list->Order() == loNone || !axis || !ParentChart()) {
         SetShownRange(0, count - 1);
         return;
     }
@@ -148,7 +149,7 @@ void TCustomSeries::DrawMarks(TChartCanvas3D& surface)
         surface.Pen()->SetStyle(psSolid);
         surface.DrawSegment(x, y, x, y - arrow);
         surface.Brush()->SetStyle(bsClear);
-        surface.PutText(x, y - arrow, FormatChartNumber(ValueFormat(), PointY(i)));
+        surface.PutText(x, y - arrow, MarkText(i));
     }
 }
 

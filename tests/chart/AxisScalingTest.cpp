@@ -199,6 +199,10 @@ TEST(AxisLabels, FormatUsesGroupsAndAtMostThreeDecimals)
     EXPECT_EQ(FormatChartNumber("0.00;(0.00)", -3.14159), "(3,14)");
     EXPECT_EQ(FormatChartNumber("##0.## %", 0.125), "12,5 %");
     bottom.SetLabelsMultiLine(true);
+    // Blanks between digits group thousands and keep the number on one line.
+    bottom.SetAxisValuesFormat("#,##0' Hz'");
+    EXPECT_EQ(bottom.FormatAxisLabel(1000), "1 000\rHz");
+    bottom.SetAxisValuesFormat("#,##0.###");
     c.chart.SetOnGetAxisLabel([](TCustomChartAxis*, TChartSeries*, int, std::string& text) {
         text = "at " + text;
     });

@@ -248,3 +248,47 @@ TEST(ChartLayout, ChartsReadFromTheLayoutPaintTheirResponses)
     EXPECT_EQ(high.At(plot.left + 10, plot.top), Px(clBlack));
     EXPECT_EQ(high.At(plot.left + 10, plot.top + 1), Px(clWhite));
 }
+
+TEST(ChartLayout, ASeriesLeavingItsChartPutsBackTheCursorTheChartWasLoadedWith)
+{
+    const char* const text = R"(
+Form1 : TChartLayoutForm {
+  Chart2 : TChart {
+    Width = 200
+    Height = 150
+    Cursor = crCross
+    Series2 : TLineSeries {
+      Cursor = -21
+    }
+  }
+  Chart3 : TChart {
+    LineSeries1 : TLineSeries {
+    }
+  }
+}
+)";
+    const std::vector<uint8_t> bytes = layoutc::LayoutCompiler::Compile(text, "cursor.layout", ".").bytes;
+    TMemoryStream stream = TMemoryStream::View(bytes);
+    TChartLayoutForm form;
+    TReader(stream).ReadRootComponent(&form);
+    ASSERT_NE(form.Series2, nullptr);
+    EXPECT_EQ(form.Chart2->LoadedCursor(), crCross);
+    EXPECT_EQ(form.Chart3->LoadedCursor(), crDefault);
+
+    // The chart shows the series' cursor (as while the pointer is over the series): when the
+    // series leaves, the chart's own cursor comes back.
+    form.Chart2->SetCursor(crHandPoint);
+    form.Series2->SetParentChart(nullptr);
+    EXPECT_EQ(form.Chart2->Cursor(), crCross);
+
+    // A cursor of the chart's own, set after loading, stays.
+    form.Series2->SetParentChart(form.Chart2);
+    form.Chart2->SetCursor(crHelp);
+    form.Series2->SetParentChart(form.Chart3);
+    EXPECT_EQ(form.Chart2->Cursor(), crHelp);
+    // Leaving for another chart counts too; the new chart keeps its cursor.
+    form.Chart3->SetCursor(crHandPoint);
+    form.Series2->SetParentChart(form.Chart2);
+    EXPECT_EQ(form.Chart3->Cursor(), crDefault);
+    EXPECT_EQ(form.Chart2->Cursor(), crHelp);
+}
