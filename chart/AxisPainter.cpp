@@ -26,9 +26,9 @@ constexpr int CustomLabelLimit = 2001;
 
 } // namespace
 
-AxisPainter::AxisPainter(TCustomChartAxis& axis)
+AxisPainter::AxisPainter(const TCustomChartAxis& axis)
     : axis_(axis), chart_(*axis.ParentChart()), surface_(*axis.ParentChart()->Canvas3D()),
-      side_(SideOf(axis.IsHorizontal(), axis.IsFarSide(), axis.IsZAxis()))
+      side_(axis.Side()), map_(axis.Mapping())
 {
 }
 
@@ -99,7 +99,7 @@ int AxisPainter::LabelsSize(const platform::Rect& r)
     // without the program's label event. The step is the one of the span the axis would have
     // over r (its final span for the side axes, which come after the others): the room does
     // not depend on what an earlier paint left behind.
-    double low = axis_.CurrentMinimum(), high = axis_.CurrentMaximum();
+    double low = map_.Minimum(), high = map_.Maximum();
     if (axis_.RoundFirstLabel()) {
         const double step = axis_.LabelStepForLength(surface_, axis_.PixelLengthOver(r), false);
         if (step > 0) {
@@ -122,10 +122,9 @@ int AxisPainter::TickRoom() const
     return room;
 }
 
-AxisPainter::Room AxisPainter::TakeRoom(platform::Rect& r)
+AxisRoom AxisPainter::TakeRoom(platform::Rect& r)
 {
-    axis_.SetShowsDateTime(axis_.UsesDateTimeValues());
-    Room room;
+    AxisRoom room;
     if (side_ == AxisSide::Depth) {
         room.titlePos = r.right;
         return room;
@@ -142,12 +141,11 @@ AxisPainter::Room AxisPainter::TakeRoom(platform::Rect& r)
 
 // --- Paint --------------------------------------------------------------------------------
 
-void AxisPainter::Paint()
+std::optional<double> AxisPainter::Paint()
 {
     // The depth axis is drawn only by 3-D views, which this component does not draw.
     if (side_ == AxisSide::Depth)
-        return;
-    axis_.SetShowsDateTime(axis_.UsesDateTimeValues());
+        return std::nullopt;
     surface_.Font()->Assign(axis_.LabelsFont());
     const double step = axis_.ComputeLabelStep(surface_);
 
@@ -157,11 +155,11 @@ void AxisPainter::Paint()
         surface_.Brush()->SetStyle(bsClear);
         surface_.Font()->Assign(title->Font());
         AxisTextBlock(surface_, title->Caption(), title->Angle(), side_)
-            .Draw(surface_, axis_.PixelCenter(), axis_.TitlePos());
+            .Draw(surface_, map_.Center(), axis_.TitlePos());
     }
 
     tickCount_ = 0;
-    if (step > 0 && axis_.CurrentMaximum() >= axis_.CurrentMinimum())
+    if (step > 0 && map_.Maximum() >= map_.Minimum())
         RunLabelLoop(step);
 
     DrawAxisLine();
@@ -173,6 +171,13 @@ void AxisPainter::Paint()
         DrawTicks(axis_.TicksInner(), -1, -axis_.TickInnerLength());
     if (tickCount_ > 0)
         DrawMinorMarks();
+    return lifted_;
+}
+
+void AxisPainter::LiftMinimum(double minimum)
+{
+    map_.SetRange(minimum, map_.Maximum());
+    lifted_ = minimum;
 }
 
 // --- Label loop ---------------------------------------------------------------------------
@@ -183,10 +188,10 @@ void AxisPainter::RunLabelLoop(double step)
     wantsLabels_ = axis_.Labels();
     if (!wantsLabels_ && axis_.TickOnLabelsOnly() && !chart_.OnGetNextAxisLabel()) {
         // The logarithmic loop's lift of a minimum of 0 or below still holds for the paint.
-        const double minimum = axis_.CurrentMinimum();
-        if (axis_.EffectiveLabelStyle() == talValue && axis_.Logarithmic() && axis_.Increment() == 0 &&
-            minimum != axis_.CurrentMaximum() && minimum <= 0)
-            axis_.SetCurrentMinimum(minimum < 0 ? 1e-10 : 0.1);
+        const double minimum = map_.Minimum();
+        if (axis_.EffectiveLabelStyle() == talValue && map_.Logarithmic() && axis_.Increment() == 0 &&
+            minimum != map_.Maximum() && minimum <= 0)
+            LiftMinimum(minimum < 0 ? 1e-10 : 0.1);
         return;
     }
     surface_.Font()->Assign(axis_.LabelsFont());
@@ -201,12 +206,14 @@ void AxisPainter::RunLabelLoop(double step)
 void AxisPainter::ValueLabels(double step)
 {
     if (const TAxisOnGetNextLabel& next = chart_.OnGetNextAxisLabel()) {
-        const double low = axis_.CurrentMinimum() - 1e-7, high = axis_.CurrentMaximum() + 1e-7;
+        const double low = map_.Minimum() - 1e-7, high = map_.Maximum() + 1e-7;
+        // The event hands the program its own axis, which it may change.
+        TCustomChartAxis* sender = const_cast<TCustomChartAxis*>(&axis_);
         int index = 0;
         for (; index < CustomLabelLimit; ++index) {
             double value = 0;
             bool stop = true;
-            next(&axis_, index, value, stop);
+            next(sender, index, value, stop);
             if (stop || value < low || value > high)
                 break;
             AddCandidate(value);
@@ -214,7 +221,7 @@ void AxisPainter::ValueLabels(double step)
         if (index > 0)
             return;
     }
-    if (!axis_.Logarithmic() || axis_.Increment() != 0)
+    if (!map_.Logarithmic() || axis_.Increment() != 0)
         LinearValueLabels(step);
     else
         LogarithmicValueLabels();
@@ -222,8 +229,8 @@ void AxisPainter::ValueLabels(double step)
 
 void AxisPainter::LinearValueLabels(double step)
 {
-    const double minimum = axis_.CurrentMinimum(), maximum = axis_.CurrentMaximum();
-    if (!(std::fabs(static_cast<long double>(axis_.CurrentRange()) / step) < LabelLimit))
+    const double minimum = map_.Minimum(), maximum = map_.Maximum();
+    if (!(std::fabs(static_cast<long double>(map_.Range()) / step) < LabelLimit))
         return;
     long double value = maximum;
     if (minimum != maximum && axis_.RoundFirstLabel())
@@ -245,8 +252,8 @@ void AxisPainter::LinearValueLabels(double step)
 
 void AxisPainter::LogarithmicValueLabels()
 {
-    double minimum = axis_.CurrentMinimum();
-    const double maximum = axis_.CurrentMaximum();
+    double minimum = map_.Minimum();
+    const double maximum = map_.Maximum();
     if (minimum == maximum)
         return;
     const long double base = axis_.LogarithmicBase();
@@ -256,7 +263,7 @@ void AxisPainter::LogarithmicValueLabels()
                                    rtl::RoundHalfEven(std::log(static_cast<long double>(minimum)) / std::log(base))));
     } else {
         minimum = minimum < 0 ? 1e-10 : 0.1;
-        axis_.SetCurrentMinimum(minimum);
+        LiftMinimum(minimum);
         value = minimum;
     }
     for (int count = 0; value <= maximum && std::isfinite(value) && count < CustomLabelLimit; ++count) {
@@ -268,7 +275,7 @@ void AxisPainter::LogarithmicValueLabels()
 
 void AxisPainter::TextLabels(bool marks)
 {
-    const double minimum = axis_.CurrentMinimum(), maximum = axis_.CurrentMaximum();
+    const double minimum = map_.Minimum(), maximum = map_.Maximum();
     const bool horizontal = axis_.IsHorizontal();
     haveLastLabel_ = false;
     for (TChartSeries* s : *chart_.SeriesList()) {
@@ -281,8 +288,8 @@ void AxisPainter::TextLabels(bool marks)
             const double value = horizontal ? s->PointX(i) : s->PointY(i);
             if (value < minimum || value > maximum)
                 continue;
-            const int p = axis_.ValueToPixel(value);
-            if (!axis_.LabelsOnAxis() && !(axis_.PixelStart() < p && p < axis_.PixelEnd()))
+            const int p = map_.ValueToPixel(value);
+            if (!axis_.LabelsOnAxis() && !(map_.Start() < p && p < map_.End()))
                 continue;
             const std::string text = axis_.FormatTextLabel(marks ? s->MarkText(i) : s->PointLabel(i), s, i);
             // A label is left out when its extent along the axis, enlarged on each side by the
@@ -306,13 +313,13 @@ void AxisPainter::TextLabels(bool marks)
 
 void AxisPainter::AddCandidate(double value)
 {
-    const int p = axis_.ValueToPixel(value);
-    if (!axis_.LabelsOnAxis() && !(axis_.PixelStart() < p && p < axis_.PixelEnd()))
+    const int p = map_.ValueToPixel(value);
+    if (!axis_.LabelsOnAxis() && !(map_.Start() < p && p < map_.End()))
         return;
     if (!axis_.TickOnLabelsOnly() || wantsLabels_)
         AppendTick(p, value);
     if (wantsLabels_)
-        DrawLabel(p, axis_.FormatAxisLabel(value));
+        DrawLabel(p, axis_.FormatAxisLabel(value, true, map_));
 }
 
 void AxisPainter::AppendTick(int pixel, double value)
@@ -340,10 +347,10 @@ void AxisPainter::DrawAxisLine()
     const int pos = axis_.AxisLinePos();
     const int depth = chart_.Depth3D();
     switch (side_) {
-    case AxisSide::Bottom: surface_.HorizontalLine(axis_.PixelStart(), axis_.PixelEnd(), pos); break;
-    case AxisSide::Left: surface_.VerticalLine(pos, axis_.PixelStart(), axis_.PixelEnd()); break;
-    case AxisSide::Top: surface_.HorizontalLineAtDepth(axis_.PixelStart(), axis_.PixelEnd(), pos, depth); break;
-    case AxisSide::Right: surface_.VerticalLineAtDepth(pos, axis_.PixelStart(), axis_.PixelEnd(), depth); break;
+    case AxisSide::Bottom: surface_.HorizontalLine(map_.Start(), map_.End(), pos); break;
+    case AxisSide::Left: surface_.VerticalLine(pos, map_.Start(), map_.End()); break;
+    case AxisSide::Top: surface_.HorizontalLineAtDepth(map_.Start(), map_.End(), pos, depth); break;
+    case AxisSide::Right: surface_.VerticalLineAtDepth(pos, map_.Start(), map_.End(), depth); break;
     case AxisSide::Depth: break;
     }
 }
@@ -395,7 +402,7 @@ void AxisPainter::DrawGrid()
 
 void AxisPainter::DrawMinorMark(int pos, bool grid)
 {
-    if (!(axis_.PixelStart() < pos && pos < axis_.PixelEnd()))
+    if (!(map_.Start() < pos && pos < map_.End()))
         return;
     if (grid) {
         DrawGridLine(pos);
@@ -420,16 +427,16 @@ void AxisPainter::DrawMinorMarks()
         if (!pen->Visible())
             continue;
         surface_.ApplyChartPen(pen);
-        if (axis_.Logarithmic()) {
+        if (map_.Logarithmic()) {
             const long double base = axis_.LogarithmicBase();
             for (int i = 0; i < tickCount_; ++i) {
                 long double value = tickValues_[size_t(i)];
                 const long double delta = (base * value - value) / (count + 1);
                 for (int j = 0; j < count; ++j) {
                     value += delta;
-                    if (value > axis_.CurrentMaximum())
+                    if (value > map_.Maximum())
                         break;
-                    DrawMinorMark(axis_.ValueToPixel(double(value)), grid);
+                    DrawMinorMark(map_.ValueToPixel(double(value)), grid);
                 }
             }
             continue;

@@ -1,12 +1,15 @@
 #pragma once
 // Lays out and draws one axis during a chart's paint. TakeRoom takes the strips for the
-// title, the labels and the ticks from the plot rectangle's side that faces the axis; Paint
-// draws the title, runs the label loop (which fills the tick list), then the axis line, the
-// ticks, the grid and the minor marks at the listed positions.
+// title, the labels and the ticks from the plot rectangle's side that faces the axis and says
+// where they begin; Paint draws the title, runs the label loop (which fills the tick list),
+// then the axis line, the ticks, the grid and the minor marks at the listed positions. Neither
+// changes the axis: what they decide comes back as a value that the axis keeps.
 //
 // The tick list lives on the stack for one Paint: it has room for MaxTicks positions and
 // positions beyond that are dropped, so a dense label loop never writes past it.
 
+#include "chart/AxisLayout.h"
+#include "chart/AxisMapping.h"
 #include "chart/AxisSide.h"
 #include "chart/TCustomChartAxis.h"
 
@@ -24,17 +27,14 @@ class AxisPainter {
 public:
     static constexpr int MaxTicks = 2000;
 
-    // Where the strips taken from the plot rectangle begin (their edges nearest the plot),
-    // before the position shift; a strip that was not taken has no value.
-    struct Room {
-        std::optional<int> titlePos;
-        std::optional<int> labelsPos;
-    };
+    explicit AxisPainter(const TCustomChartAxis& axis);
 
-    explicit AxisPainter(TCustomChartAxis& axis);
-
-    Room TakeRoom(platform::Rect& r);
-    void Paint();
+    // Takes the strips for the title, the labels and the ticks from r.
+    AxisRoom TakeRoom(platform::Rect& r);
+    // Draws over a copy of the axis's mapping. The logarithmic label loop may lift a minimum
+    // of 0 or below (to 0.1, or 1e-10 for a negative one): the lifted minimum, which holds for
+    // the rest of the paint, comes back.
+    std::optional<double> Paint();
     // How far PositionPercent moves the axis line (and its labels and title) across plot,
     // in the direction of growing coordinates.
     static int PositionShift(const TCustomChartAxis& axis, const platform::Rect& plot);
@@ -55,6 +55,7 @@ private:
     void TextLabels(bool marks);
     void AddCandidate(double value);
     void AppendTick(int pixel, double value);
+    void LiftMinimum(double minimum);
     // A label text at position p along the axis.
     void DrawLabel(int p, std::string_view text);
 
@@ -65,10 +66,12 @@ private:
     void DrawMinorMarks();
     void DrawMinorMark(int pos, bool grid);
 
-    TCustomChartAxis& axis_;
+    const TCustomChartAxis& axis_;
     TCustomAxisPanel& chart_;
     TChartCanvas3D& surface_;
     AxisSide side_;
+    AxisMapping map_;
+    std::optional<double> lifted_;
     bool wantsLabels_ = false;
     std::array<int, MaxTicks> ticks_;
     std::array<double, MaxTicks> tickValues_;

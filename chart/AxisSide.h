@@ -3,6 +3,8 @@
 // axis's direction: which coordinate runs along it, which way is outward (away from the plot)
 // and which side of the plot rectangle it takes its room from.
 
+#include "platform/Raster.h"
+
 enum class AxisSide { Bottom, Top, Left, Right, Depth };
 
 // The side of an axis with the chart's three direction flags.
@@ -26,4 +28,18 @@ constexpr bool RunsAlongX(AxisSide side)
 constexpr int OutwardSign(AxisSide side)
 {
     return side == AxisSide::Bottom || side == AxisSide::Right ? 1 : -1;
+}
+
+// The coordinate of the plot rectangle's side that faces the axis (the depth axis stands at
+// the right).
+constexpr int PlotSide(AxisSide side, const platform::Rect& plot)
+{
+    switch (side) {
+    case AxisSide::Bottom: return plot.bottom;
+    case AxisSide::Top: return plot.top;
+    case AxisSide::Left: return plot.left;
+    case AxisSide::Right:
+    case AxisSide::Depth: break;
+    }
+    return plot.right;
 }

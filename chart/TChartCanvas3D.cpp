@@ -1,5 +1,6 @@
 #include "chart/TChartCanvas3D.h"
 
+#include "chart/ChartPixel.h"
 #include "chart/TView3DOptions.h"
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
@@ -17,11 +18,6 @@ using platform::Rect;
 
 namespace {
 
-int Nearest(long double value)
-{
-    return int(rtl::RoundHalfEven(value));
-}
-
 // Points along the ellipse in the box, counter-clockwise from the ray toward (x3, y3) to the
 // ray toward (x4, y4), as the classic arc calls take them.
 std::vector<Point> ArcPoints(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
@@ -37,7 +33,7 @@ std::vector<Point> ArcPoints(int x1, int y1, int x2, int y2, int x3, int y3, int
     points.reserve(size_t(steps) + 1);
     for (int i = 0; i <= steps; ++i) {
         const double t = from + (to - from) * i / steps;
-        points.push_back({Nearest(cx + rx * std::cos(t)), Nearest(cy - ry * std::sin(t))});
+        points.push_back({NearestPixel(cx + rx * std::cos(t)), NearestPixel(cy - ry * std::sin(t))});
     }
     return points;
 }
@@ -166,16 +162,16 @@ Point TChartCanvas3D::ProjectPoint(int x, int y, int z) const
         return {x, y};
     // The orthogonal view shifts a point right and up by its depth. A fully rotated view is
     // drawn the same way: no chart of this program uses one.
-    return {Nearest(static_cast<long double>(zoom_) * (x + z - centerX_)) + xOffset_,
-            Nearest(static_cast<long double>(y - centerY_ - z) * zoom_) + yOffset_};
+    return {NearestPixel(static_cast<long double>(zoom_) * (x + z - centerX_)) + xOffset_,
+            NearestPixel(static_cast<long double>(y - centerY_ - z) * zoom_) + yOffset_};
 }
 
 Point TChartCanvas3D::UnprojectPoint(Point screen, int z) const
 {
     if (!is3D_ || zoom_ == 0)
         return screen;
-    return {Nearest((screen.x - xOffset_) / static_cast<long double>(zoom_)) + centerX_ - z,
-            z + Nearest((screen.y - yOffset_) / static_cast<long double>(zoom_)) + centerY_};
+    return {NearestPixel((screen.x - xOffset_) / static_cast<long double>(zoom_)) + centerX_ - z,
+            z + NearestPixel((screen.y - yOffset_) / static_cast<long double>(zoom_)) + centerY_};
 }
 
 void TChartCanvas3D::BeginFlatDrawing()
@@ -417,7 +413,7 @@ void TChartCanvas3D::PutTextWithFont(int x, int y, int angle, std::string_view t
     font.escapement = angle * 10;
     if (ZoomsText()) {
         const long double points = std::max<long double>(1, Font()->Size() * static_cast<long double>(zoom_));
-        font.height = -Nearest(points * Font()->PixelsPerInch() / 72);
+        font.height = -NearestPixel(points * Font()->PixelsPerInch() / 72);
     }
     dc.SetFont(font);
     try {

@@ -6,6 +6,7 @@
 #include "forms/TColor.h"
 #include "forms/TNotifyEvent.h"
 #include "forms/TPersistent.h"
+#include "rtl/StoreProperty.h"
 
 class TChartGradient : public TPersistent {
     F2_CLASS(TChartGradient, TPersistent)
@@ -27,11 +28,10 @@ private:
     template <class T>
     void Store(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        if (onChange_)
-            onChange_(this);
+        rtl::StoreProperty(field, value, [this] {
+            if (onChange_)
+                onChange_(this);
+        });
     }
 
     TGradientDirection direction_ = gdTopBottom;

@@ -6,6 +6,7 @@
 #include "forms/TColor.h"
 #include "forms/TNotifyEvent.h"
 #include "forms/TPersistent.h"
+#include "rtl/StoreProperty.h"
 
 #include <memory>
 
@@ -35,13 +36,7 @@ public:
 private:
     void Changed();
     template <class T>
-    void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
 
     TColor color_ = clDefault;
     std::unique_ptr<TChartBrush> brush_;

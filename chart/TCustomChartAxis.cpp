@@ -70,19 +70,6 @@ F2_DEFINE_CLASS(TCustomChartAxis, TPersistent, F2_NO_FACTORY)
     c.Property("Visible", &A::Visible, &A::SetVisible).Default(1);
 }
 
-namespace {
-
-constexpr long double PixelLimit = 2147483647.0L;
-
-// base + offset, or base - offset, kept inside the 32-bit range.
-int OffsetPixel(int base, long double offset, bool subtract)
-{
-    const long long step = rtl::RoundHalfEven(offset);
-    const long long pixel = subtract ? (long long)base - step : (long long)base + step;
-    return int(std::clamp<long long>(pixel, INT_MIN, INT_MAX));
-}
-
-} // namespace
 
 double NextNiceStep(double x)
 {
@@ -124,6 +111,7 @@ void TCustomChartAxis::SetKind(bool horizontal, bool farSide, bool zAxis)
     horizontal_ = horizontal;
     farSide_ = farSide;
     zAxis_ = zAxis;
+    mapping_.SetDirection(horizontal);
 }
 
 void TCustomChartAxis::Repaint()
@@ -135,15 +123,6 @@ void TCustomChartAxis::Repaint()
 bool TCustomChartAxis::ChartIsLoading() const
 {
     return chart_ && chart_->IsLoading();
-}
-
-template <class T>
-void TCustomChartAxis::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    Repaint();
 }
 
 TPersistent* TCustomChartAxis::GetOwner() const
@@ -161,9 +140,7 @@ void TCustomChartAxis::ComputeRange()
         if (automatic_ || automaticMinimum_)
             minimum_ = chart_->SeriesExtent(this, true, horizontal_);
     }
-    currentMaximum_ = maximum_;
-    currentMinimum_ = minimum_;
-    currentRange_ = double(static_cast<long double>(currentMaximum_) - currentMinimum_);
+    mapping_.SetRange(minimum_, maximum_);
 }
 
 void TCustomChartAxis::SpanOver(const platform::Rect& plot, int& start, int& end) const
@@ -183,28 +160,24 @@ int TCustomChartAxis::PixelLengthOver(const platform::Rect& plot) const
 
 void TCustomChartAxis::ComputePixelSpan()
 {
-    if (chart_)
-        SpanOver(chart_->PlotRect(), pixelStart_, pixelEnd_);
-    pixelLength_ = pixelEnd_ - pixelStart_;
-    pixelCenter_ = (pixelStart_ + pixelEnd_) / 2;
+    if (!chart_)
+        return;
+    int start, end;
+    SpanOver(chart_->PlotRect(), start, end);
+    mapping_.SetSpan(start, end);
 }
 
 void TCustomChartAxis::ApplySeriesMargins(int startMargin, int endMargin)
 {
-    const int oldStart = pixelStart_;
-    const int oldEnd = pixelEnd_;
-    pixelStart_ += startMargin;
-    pixelEnd_ -= endMargin;
-    pixelLength_ = pixelEnd_ - pixelStart_;
     // The values at the old ends under the narrowed span are the widened range.
-    const double startValue = PixelToValue(oldStart);
-    const double endValue = PixelToValue(oldEnd);
+    AxisMapping narrowed = mapping_;
+    narrowed.SetSpan(mapping_.Start() + startMargin, mapping_.End() - endMargin);
+    double startValue = narrowed.PixelToValue(mapping_.Start());
+    double endValue = narrowed.PixelToValue(mapping_.End());
     ComputePixelSpan();
-    currentMinimum_ = startValue;
-    currentMaximum_ = endValue;
-    if (currentMinimum_ > currentMaximum_)
-        std::swap(currentMinimum_, currentMaximum_);
-    currentRange_ = double(static_cast<long double>(currentMaximum_) - currentMinimum_);
+    if (startValue > endValue)
+        std::swap(startValue, endValue);
+    mapping_.SetRange(startValue, endValue);
 }
 
 void TCustomChartAxis::SetRange(double minimum, double maximum)
@@ -219,48 +192,44 @@ void TCustomChartAxis::SetRange(double minimum, double maximum)
     Repaint();
 }
 
-void TCustomChartAxis::SetCurrentMinimum(double value)
-{
-    currentMinimum_ = value;
-    currentRange_ = double(static_cast<long double>(currentMaximum_) - currentMinimum_);
-}
-
 // --- Drawing ------------------------------------------------------------------------------
 
 void TCustomChartAxis::TakeRoom(platform::Rect& r)
 {
     if (!chart_)
         return;
-    const AxisPainter::Room room = AxisPainter(*this).TakeRoom(r);
-    roomTitlePos_ = room.titlePos;
-    roomLabelsPos_ = room.labelsPos;
+    showsDateTime_ = UsesDateTimeValues();
+    room_ = AxisPainter(*this).TakeRoom(r);
 }
 
 void TCustomChartAxis::PlaceOnPlot(const platform::Rect& plot)
 {
     if (zAxis_) {
-        if (roomTitlePos_)
-            titlePos_ = *roomTitlePos_;
+        if (room_.titlePos)
+            layout_.titlePos = *room_.titlePos;
     } else {
         // The shift comes from the final plot rectangle, so that the labels and the title keep
         // their distance from the line however much room the later axes took.
         const int shift = AxisPainter::PositionShift(*this, plot);
-        const int side = horizontal_ ? (farSide_ ? plot.top : plot.bottom) : (farSide_ ? plot.right : plot.left);
-        axisLinePos_ = side + shift;
+        layout_.axisLinePos = PlotSide(Side(), plot) + shift;
         // Only positions taken in this paint move: a kept one must not drift paint by paint.
-        if (roomTitlePos_)
-            titlePos_ = *roomTitlePos_ + shift;
-        if (roomLabelsPos_)
-            labelsPos_ = *roomLabelsPos_ + shift;
+        if (room_.titlePos)
+            layout_.titlePos = *room_.titlePos + shift;
+        if (room_.labelsPos)
+            layout_.labelsPos = *room_.labelsPos + shift;
     }
-    roomTitlePos_.reset();
-    roomLabelsPos_.reset();
+    room_ = {};
 }
 
 void TCustomChartAxis::PaintAxis()
 {
-    if (chart_)
-        AxisPainter(*this).Paint();
+    if (!chart_)
+        return;
+    showsDateTime_ = UsesDateTimeValues();
+    // The painter draws over a copy of the mapping; a minimum it lifted holds for the rest
+    // of the paint (the series are drawn over it too).
+    if (const std::optional<double> lifted = AxisPainter(*this).Paint())
+        mapping_.SetRange(*lifted, mapping_.Maximum());
 }
 
 TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
@@ -288,82 +257,18 @@ TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
     return attached ? talValue : talNone;
 }
 
-void TCustomChartAxis::LogBounds(long double& lnMin, long double& lnMax) const
-{
-    // Every point of a paint maps through the same range: its logarithms are taken once.
-    if (logOf_.minimum != currentMinimum_ || logOf_.maximum != currentMaximum_) {
-        logOf_.minimum = currentMinimum_;
-        logOf_.maximum = currentMaximum_;
-        logOf_.lnMin = currentMinimum_ > 0 ? std::log(static_cast<long double>(currentMinimum_)) : 0;
-        logOf_.lnMax = currentMaximum_ > 0 ? std::log(static_cast<long double>(currentMaximum_)) : 0;
-    }
-    lnMin = logOf_.lnMin;
-    lnMax = logOf_.lnMax;
-}
-
 // --- Mapping ------------------------------------------------------------------------------
 
 int TCustomChartAxis::ValueToPixel(double value) const
 {
-    if (zAxis_) {
-        const int depth = chart_ ? chart_->Depth3D() : 0;
-        if (currentRange_ == 0)
-            return depth / 2;
-        const long double d = inverted_ ? static_cast<long double>(currentMaximum_) - value
-                                        : static_cast<long double>(value) - currentMinimum_;
-        const long double t = depth * d / currentRange_;
-        return OffsetPixel(0, std::fabs(t) < PixelLimit ? t : 0, false);
-    }
-    // Horizontal axes grow to the right, vertical ones upward: a vertical axis maps from its
-    // end (bottom) unless inverted.
-    const bool fromEnd = horizontal_ ? inverted_ : !inverted_;
-    if (!logarithmic_) {
-        if (currentRange_ == 0)
-            return pixelCenter_;
-        const long double t = (static_cast<long double>(value) - currentMinimum_) * pixelLength_ / currentRange_;
-        // Offsets beyond the 32-bit range (and non-numbers) are not placed at all.
-        if (!(std::fabs(t) < PixelLimit))
-            return pixelCenter_;
-        return fromEnd ? OffsetPixel(pixelEnd_, t, true) : OffsetPixel(pixelStart_, t, false);
-    }
-    long double lnMin, lnMax;
-    LogBounds(lnMin, lnMax);
-    if (lnMax - lnMin == 0)
-        return pixelCenter_;
-    if (value <= 0)
-        return fromEnd ? pixelEnd_ : pixelStart_;
-    if (std::isnan(value))
-        return pixelCenter_;
-    const long double lnValue = std::log(static_cast<long double>(value));
-    const long double d = inverted_ ? lnMax - lnValue : lnValue - lnMin;
-    // Tiny values far below the range give huge offsets: keep them at the 32-bit limit, on
-    // their own side of the axis, so that they stay outside the plot.
-    const long double t = std::clamp(d * pixelLength_ / (lnMax - lnMin), -PixelLimit, PixelLimit);
-    return horizontal_ ? OffsetPixel(pixelStart_, t, false) : OffsetPixel(pixelEnd_, t, true);
+    if (zAxis_)
+        return mapping_.ValueToDepth(value, chart_ ? chart_->Depth3D() : 0);
+    return mapping_.ValueToPixel(value);
 }
 
 double TCustomChartAxis::PixelToValue(int pixel) const
 {
-    if (!logarithmic_) {
-        if (pixelLength_ < 1)
-            return 0;
-        const long double offset = inverted_ ? pixelEnd_ - pixel : pixel - pixelStart_;
-        const long double t = offset * currentRange_ / pixelLength_;
-        return double(horizontal_ ? currentMinimum_ + t : currentMaximum_ - t);
-    }
-    const bool maximumAtStart = horizontal_ ? inverted_ : !inverted_;
-    if (pixel == pixelStart_)
-        return maximumAtStart ? currentMaximum_ : currentMinimum_;
-    if (pixel == pixelEnd_)
-        return maximumAtStart ? currentMinimum_ : currentMaximum_;
-    long double lnMin, lnMax;
-    LogBounds(lnMin, lnMax);
-    // A span without length has no inner pixels to convert.
-    if (lnMax - lnMin == 0 || pixelLength_ == 0)
-        return currentMinimum_;
-    const long double offset = inverted_ ? pixelEnd_ - pixel : pixel - pixelStart_;
-    const long double t = offset * (lnMax - lnMin) / pixelLength_;
-    return double(horizontal_ ? std::exp(lnMin + t) : std::exp(lnMax - t));
+    return mapping_.PixelToValue(pixel);
 }
 
 // --- Labels -------------------------------------------------------------------------------
@@ -379,7 +284,7 @@ int TCustomChartAxis::LabelSizeAlongAxis(TChartCanvas& canvas, std::string_view 
     return widest;
 }
 
-double TCustomChartAxis::ComputeLabelStep()
+double TCustomChartAxis::ComputeLabelStep() const
 {
     TChartCanvas* canvas = chart_ ? chart_->Canvas3D() : nullptr;
     if (!canvas)
@@ -387,16 +292,16 @@ double TCustomChartAxis::ComputeLabelStep()
     return ComputeLabelStep(*canvas);
 }
 
-double TCustomChartAxis::ComputeLabelStep(TChartCanvas& canvas, bool askChart)
+double TCustomChartAxis::ComputeLabelStep(TChartCanvas& canvas, bool askChart) const
 {
-    return LabelStepForLength(canvas, pixelLength_, askChart);
+    return LabelStepForLength(canvas, mapping_.Length(), askChart);
 }
 
-double TCustomChartAxis::LabelStepForLength(TChartCanvas& canvas, int pixelLength, bool askChart)
+double TCustomChartAxis::LabelStepForLength(TChartCanvas& canvas, int pixelLength, bool askChart) const
 {
     // The maximum's text first: a label event sees the ends in that order.
-    const int atMaximum = LabelSizeAlongAxis(canvas, FormatAxisLabel(currentMaximum_, askChart));
-    const int atMinimum = LabelSizeAlongAxis(canvas, FormatAxisLabel(currentMinimum_, askChart));
+    const int atMaximum = LabelSizeAlongAxis(canvas, FormatAxisLabel(CurrentMaximum(), askChart));
+    const int atMinimum = LabelSizeAlongAxis(canvas, FormatAxisLabel(CurrentMinimum(), askChart));
     const int size = std::max(atMaximum, atMinimum);
     int maxLabels = 1;
     if (size > 0) {
@@ -408,18 +313,24 @@ double TCustomChartAxis::LabelStepForLength(TChartCanvas& canvas, int pixelLengt
     return StepForLabelCount(maxLabels);
 }
 
+namespace {
+// A step whose label count does not fit in 32 bits is too small to count labels with.
+constexpr long double CountLimit = 2147483647.0L;
+} // namespace
+
 double TCustomChartAxis::StepForLabelCount(int maxLabels) const
 {
     constexpr double smallest = 1e-12;
     if (maxLabels < 1)
         return smallest;
-    double step = increment_ > 0 ? increment_ : (std::fabs(currentRange_) >= 1 ? 1.0 : smallest);
+    const double range = CurrentRange();
+    double step = increment_ > 0 ? increment_ : (std::fabs(range) >= 1 ? 1.0 : smallest);
     if (labelsSeparation_ > 0) {
         long long count = (long long)maxLabels + 1;
         // A step that cannot grow any further (an infinite range) ends the search.
         while (count > maxLabels && std::isfinite(step)) {
-            const long double q = static_cast<long double>(currentRange_) / step;
-            if (std::fabs(q) < PixelLimit) {
+            const long double q = static_cast<long double>(range) / step;
+            if (std::fabs(q) < CountLimit) {
                 count = rtl::RoundHalfEven(q);
                 if (count > maxLabels)
                     step = NextNiceStep(step);
@@ -435,13 +346,18 @@ double TCustomChartAxis::StepForLabelCount(int maxLabels) const
 
 std::string TCustomChartAxis::FormatAxisLabel(double value, bool askChart) const
 {
+    return FormatAxisLabel(value, askChart, mapping_);
+}
+
+std::string TCustomChartAxis::FormatAxisLabel(double value, bool askChart, const AxisMapping& mapping) const
+{
     std::string text;
     if (showsDateTime_) {
         if (value >= 0) {
             if (!dateTimeFormat_.empty())
                 text = FormatChartDateTime(dateTimeFormat_, value);
             else
-                text = FormatChartDateTime(currentRange_ > 1 ? ShortDateFormat : ShortTimeFormat, value);
+                text = FormatChartDateTime(mapping.Range() > 1 ? ShortDateFormat : ShortTimeFormat, value);
         }
     } else {
         text = FormatChartNumber(axisValuesFormat_, value);
@@ -548,16 +464,16 @@ void TCustomChartAxis::SetIncrement(double value)
 
 void TCustomChartAxis::SetLogarithmic(bool value)
 {
-    if (value == logarithmic_)
+    if (value == Logarithmic())
         return;
     if (value) {
         if (UsesDateTimeValues())
             throw AxisException("DateTime Axis cannot be Logarithmic");
         ComputeRange();
-        if (currentMinimum_ < 0 || currentMaximum_ < 0)
+        if (CurrentMinimum() < 0 || CurrentMaximum() < 0)
             throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
     }
-    logarithmic_ = value;
+    mapping_.SetLogarithmic(value);
     Repaint();
 }
 
@@ -581,7 +497,15 @@ void TCustomChartAxis::SetLabelsAngle(int value)
     Store(labelsAngle_, value);
 }
 
-void TCustomChartAxis::SetInverted(bool value) { Store(inverted_, value); }
+void TCustomChartAxis::SetInverted(bool value)
+{
+    if (value == Inverted())
+        return;
+    mapping_.SetInverted(value);
+    Repaint();
+}
+
+
 void TCustomChartAxis::SetStartPosition(double value) { Store(startPosition_, value); }
 void TCustomChartAxis::SetEndPosition(double value) { Store(endPosition_, value); }
 void TCustomChartAxis::SetExactDateTime(bool value) { Store(exactDateTime_, value); }
@@ -628,9 +552,9 @@ void TCustomChartAxis::Assign(TPersistent* source)
     minimum_ = other->minimum_;
     maximum_ = other->maximum_;
     increment_ = other->increment_;
-    logarithmic_ = other->logarithmic_;
+    mapping_.SetLogarithmic(other->Logarithmic());
     logarithmicBase_ = other->logarithmicBase_;
-    inverted_ = other->inverted_;
+    mapping_.SetInverted(other->Inverted());
     labelsSeparation_ = other->labelsSeparation_;
     startPosition_ = other->startPosition_;
     endPosition_ = other->endPosition_;

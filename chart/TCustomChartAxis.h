@@ -1,17 +1,21 @@
 #pragma once
 // An axis of a chart: a range of values, a span of pixels and the mapping between them
-// (linear or logarithmic). Before each paint the axis takes its range from the series
-// attached to it (or from Minimum/Maximum when set by hand) and its span from the plot
-// rectangle; every pixel a series or the axis drawing places goes through ValueToPixel. The
-// drawing settings (labels, title, pens, ticks) are kept here for the axis drawing.
+// (linear or logarithmic), kept as one AxisMapping. Before each paint the axis takes its range
+// from the series attached to it (or from Minimum/Maximum when set by hand) and its span from
+// the plot rectangle; every pixel a series or the axis drawing places goes through that
+// mapping. The axis also keeps where its line, labels and title stand in the current paint
+// (its AxisLayout), which the chart's layout decides and the drawing reads, and the drawing
+// settings (labels, title, pens, ticks).
 
+#include "chart/AxisLayout.h"
+#include "chart/AxisMapping.h"
+#include "chart/AxisSide.h"
 #include "forms/TNotifyEvent.h"
 #include "forms/TPersistent.h"
 #include "platform/Raster.h"
+#include "rtl/StoreProperty.h"
 
-#include <limits>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +49,7 @@ public:
     bool IsHorizontal() const { return horizontal_; }
     bool IsFarSide() const { return farSide_; }
     bool IsZAxis() const { return zAxis_; }
+    AxisSide Side() const { return SideOf(horizontal_, farSide_, zAxis_); }
 
     // --- Scaling ------------------------------------------------------------------------
     void ComputeRange();
@@ -55,15 +60,18 @@ public:
     // The step between labels, measured in the surface's current font from the label texts
     // of the range's ends (the maximum's first); askChart false leaves the chart's
     // OnGetAxisLabel out.
-    double ComputeLabelStep();
-    double ComputeLabelStep(TChartCanvas& canvas, bool askChart = true);
+    double ComputeLabelStep() const;
+    double ComputeLabelStep(TChartCanvas& canvas, bool askChart = true) const;
     // The same for an axis pixelLength pixels long.
-    double LabelStepForLength(TChartCanvas& canvas, int pixelLength, bool askChart);
+    double LabelStepForLength(TChartCanvas& canvas, int pixelLength, bool askChart) const;
     // The length of the pixel span the axis would have over the plot rectangle.
     int PixelLengthOver(const platform::Rect& plot) const;
     double StepForLabelCount(int maxLabels) const;
     // The label text of a value; askChart false leaves the chart's OnGetAxisLabel out.
     std::string FormatAxisLabel(double value, bool askChart = true) const;
+    // The same while the axis is drawn over mapping (a date-time label's form depends on the
+    // range being drawn).
+    std::string FormatAxisLabel(double value, bool askChart, const AxisMapping& mapping) const;
     // The label text of a point's text or mark: the chart's OnGetAxisLabel may replace it
     // (told the series and the point; askChart false leaves it out), then LabelsMultiLine
     // splits it.
@@ -79,23 +87,23 @@ public:
     // Fixes both ends: no more automatic range; the ends are ordered and kept 1e-10 apart.
     void SetRange(double minimum, double maximum);
 
-    double CurrentMinimum() const { return currentMinimum_; }
-    double CurrentMaximum() const { return currentMaximum_; }
-    double CurrentRange() const { return currentRange_; }
-    int PixelStart() const { return pixelStart_; }
-    int PixelEnd() const { return pixelEnd_; }
-    int PixelLength() const { return pixelLength_; }
-    int PixelCenter() const { return pixelCenter_; }
+    const AxisMapping& Mapping() const { return mapping_; }
+    double CurrentMinimum() const { return mapping_.Minimum(); }
+    double CurrentMaximum() const { return mapping_.Maximum(); }
+    double CurrentRange() const { return mapping_.Range(); }
+    int PixelStart() const { return mapping_.Start(); }
+    int PixelEnd() const { return mapping_.End(); }
+    int PixelLength() const { return mapping_.Length(); }
+    int PixelCenter() const { return mapping_.Center(); }
+    // Whether the axis shows date-time values in the current paint (set as it lays out and as
+    // it draws).
     bool ShowsDateTime() const { return showsDateTime_; }
-    void SetShowsDateTime(bool value) { showsDateTime_ = value; }
-    // Positions across the axis (y for horizontal axes, x for vertical ones), set by the
-    // axis layout.
-    int AxisLinePos() const { return axisLinePos_; }
-    void SetAxisLinePos(int value) { axisLinePos_ = value; }
-    int LabelsPos() const { return labelsPos_; }
-    void SetLabelsPos(int value) { labelsPos_ = value; }
-    int TitlePos() const { return titlePos_; }
-    void SetTitlePos(int value) { titlePos_ = value; }
+    // Positions across the axis (y for horizontal axes, x for vertical ones) in the current
+    // paint, decided by the chart's layout.
+    const AxisLayout& Layout() const { return layout_; }
+    int AxisLinePos() const { return layout_.axisLinePos; }
+    int LabelsPos() const { return layout_.labelsPos; }
+    int TitlePos() const { return layout_.titlePos; }
 
     // --- Published scaling settings -------------------------------------------------------
     bool Automatic() const { return automatic_; }
@@ -110,11 +118,11 @@ public:
     void SetMaximum(double value);
     double Increment() const { return increment_; }
     void SetIncrement(double value);
-    bool Logarithmic() const { return logarithmic_; }
+    bool Logarithmic() const { return mapping_.Logarithmic(); }
     void SetLogarithmic(bool value);
     int LogarithmicBase() const { return logarithmicBase_; }
     void SetLogarithmicBase(int value);
-    bool Inverted() const { return inverted_; }
+    bool Inverted() const { return mapping_.Inverted(); }
     void SetInverted(bool value);
     int LabelsSeparation() const { return labelsSeparation_; }
     void SetLabelsSeparation(int value);
@@ -185,11 +193,10 @@ public:
     // axis, and it, the labels and the title move by the PositionPercent shift together.
     void PlaceOnPlot(const platform::Rect& plot);
     // Draws title, labels, ticks, grid and axis line; the chart calls it for each visible axis.
+    // The logarithmic label loop may lift a minimum of 0 or below for the rest of the paint.
     virtual void PaintAxis();
     // What the labels show: LabelStyle, with talAuto resolved from the attached series.
     TAxisLabelStyle EffectiveLabelStyle() const;
-    // The logarithmic label loop may lift a minimum of 0 or below for the rest of a paint.
-    void SetCurrentMinimum(double value);
 
     TPersistent* GetOwner() const override;
     void Assign(TPersistent* source) override;
@@ -199,13 +206,11 @@ protected:
     void Repaint();
     bool ChartIsLoading() const;
     template <class T>
-    void Store(T& field, const T& value);
+    void Store(T& field, const T& value) { rtl::StoreProperty(field, value, [this] { Repaint(); }); }
 
 private:
     // The first and last pixel of the axis over the plot rectangle.
     void SpanOver(const platform::Rect& plot, int& start, int& end) const;
-    // The natural logarithms of the current range's ends (0 for ends that are not positive).
-    void LogBounds(long double& lnMin, long double& lnMax) const;
     // Ends the label text: LabelsMultiLine turns blanks into line breaks.
     void SplitLabelLines(std::string& text) const;
 
@@ -214,28 +219,12 @@ private:
     bool farSide_ = false;
     bool zAxis_ = false;
 
-    double currentMinimum_ = 0;
-    double currentMaximum_ = 0;
-    double currentRange_ = 0;
-    int pixelStart_ = 0;
-    int pixelEnd_ = 0;
-    int pixelLength_ = 0;
-    int pixelCenter_ = 0;
+    AxisMapping mapping_;
     bool showsDateTime_ = false;
-    int axisLinePos_ = 0;
-    int labelsPos_ = 0;
-    int titlePos_ = 0;
-    mutable double labelValue_ = 0;
+    AxisLayout layout_;
     // The strips TakeRoom took in this paint, before the position shift.
-    std::optional<int> roomTitlePos_;
-    std::optional<int> roomLabelsPos_;
-    struct LogCache {
-        double minimum = std::numeric_limits<double>::quiet_NaN();
-        double maximum = std::numeric_limits<double>::quiet_NaN();
-        long double lnMin = 0;
-        long double lnMax = 0;
-    };
-    mutable LogCache logOf_;
+    AxisRoom room_;
+    mutable double labelValue_ = 0;
 
     bool automatic_ = true;
     bool automaticMinimum_ = true;
@@ -243,9 +232,7 @@ private:
     double minimum_ = 0;
     double maximum_ = 0;
     double increment_ = 0;
-    bool logarithmic_ = false;
     int logarithmicBase_ = 10;
-    bool inverted_ = false;
     int labelsSeparation_ = 10;
     double startPosition_ = 0;
     double endPosition_ = 100;

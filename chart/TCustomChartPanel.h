@@ -5,8 +5,8 @@
 // asks the desktop for a paint; the paint itself comes later, once for a batch of changes.
 
 #include "forms/TCustomPanel.h"
-
 #include "platform/Raster.h"
+#include "rtl/StoreProperty.h"
 
 #include <memory>
 
@@ -77,13 +77,7 @@ protected:
 
     // Stores value and invalidates when it changed.
     template <class T>
-    void Store(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
+    void Store(T& field, const T& value) { rtl::StoreProperty(field, value, [this] { Invalidate(); }); }
 
 private:
     bool repaintOnChange_ = false;

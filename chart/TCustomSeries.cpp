@@ -1,5 +1,6 @@
 #include "chart/TCustomSeries.h"
 
+#include "chart/AxisMapping.h"
 #include "chart/TChartCanvas3D.h"
 #include "chart/TChartPen.h"
 #include "chart/TChartValueList.h"
@@ -68,22 +69,17 @@ void TCustomSeries::ComputeShownRange()
         SetShownRange(0, count - 1);
         return;
     }
+    // The values at the plot's edges where the axis's values start and end.
     const platform::Rect& plot = ParentChart()->PlotRect();
-    int startPixel, endPixel;
-    if (alongX) {
-        startPixel = axis->Inverted() ? plot.right : plot.left;
-        endPixel = axis->Inverted() ? plot.left : plot.right;
-    } else {
-        startPixel = axis->Inverted() ? plot.top : plot.bottom;
-        endPixel = axis->Inverted() ? plot.bottom : plot.top;
-    }
-    const double start = axis->PixelToValue(startPixel);
+    const AxisMapping& mapping = axis->Mapping();
+    const int from = alongX ? plot.left : plot.top, to = alongX ? plot.right : plot.bottom;
+    const double start = axis->PixelToValue(mapping.LowEdge(from, to));
     int first = 0;
     while (first < count && list->ValueAt(first) < start)
         ++first;
     if (first == count)
         return;
-    const double end = axis->PixelToValue(endPixel);
+    const double end = axis->PixelToValue(mapping.HighEdge(from, to));
     int last = count - 1;
     if (list->ValueAt(last) > end) {
         last = first;
@@ -185,7 +181,7 @@ void TCustomSeries::PaintPoint(int index)
             if (index > 0) {
                 // Points lie before the plot: the line enters at the plot's edge.
                 const platform::Rect& plot = chart->PlotRect();
-                prevX_ = GetHorizAxis()->Inverted() ? plot.right : plot.left;
+                prevX_ = GetHorizAxis()->Mapping().LowEdge(plot.left, plot.right);
                 prevY_ = stairs_ ? CalcYPos(index - 1) : EdgeEntryY(index, prevX_);
                 if (PointColor(index - 1) != clNone)
                     PaintSegment(surface, index, x, y, color, false, isLast);

@@ -11,6 +11,7 @@
 #include "chart/TChartSeries.h"
 #include "chart/TSeriesPointer.h"
 #include "forms/TBrush.h"
+#include "rtl/StoreProperty.h"
 
 #include <functional>
 #include <memory>
@@ -72,13 +73,7 @@ protected:
 
 private:
     template <class T>
-    void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        RequestRepaint();
-    }
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { RequestRepaint(); }); }
     void PaintSegment(TChartCanvas3D& surface, int index, int x, int y, TColor color, bool withPointers,
                       bool isLast);
     void DrawMarks(TChartCanvas3D& surface);

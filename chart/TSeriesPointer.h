@@ -5,6 +5,7 @@
 
 #include "forms/TColor.h"
 #include "forms/TPersistent.h"
+#include "rtl/StoreProperty.h"
 
 #include <memory>
 
@@ -53,13 +54,7 @@ public:
 private:
     void Changed();
     template <class T>
-    void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
 
     TChartSeries* series_;
     TSeriesPointerStyle style_ = psRectangle;

@@ -1,5 +1,7 @@
 #include "chart/TView3DOptions.h"
 
+#include "rtl/StoreProperty.h"
+
 F2_DEFINE_CLASS(TView3DOptions, TPersistent, F2_NO_FACTORY)
 {
     c.Property("Elevation", &TView3DOptions::Elevation, &TView3DOptions::SetElevation).Default(345);
@@ -16,12 +18,10 @@ F2_DEFINE_CLASS(TView3DOptions, TPersistent, F2_NO_FACTORY)
 template <class T>
 bool TView3DOptions::Store(T& field, T value)
 {
-    if (field == value)
-        return false;
-    field = value;
-    if (onChange_)
-        onChange_(this);
-    return true;
+    return rtl::StoreProperty(field, value, [this] {
+        if (onChange_)
+            onChange_(this);
+    });
 }
 
 void TView3DOptions::SetElevation(int value) { Store(elevation_, value); }

@@ -144,6 +144,35 @@ TEST(LineSeriesPaint, TheLineEntersAtTheLeftEdgeAtTheInterpolatedHeight)
     EXPECT_GT(u.Count(Px(clRed), {r.right + 1, 0, u.Width(), u.Height()}), 0);
 }
 
+TEST(LineSeriesPaint, OnAnInvertedAxisTheLineEntersAtTheRightEdge)
+{
+    LinearChart l;
+    l.chart.BottomAxis()->SetInverted(true);
+    l.chart.BottomAxis()->SetRange(5, 10);
+    l.series->AddPointXY(0, 0);
+    l.series->AddPointXY(2, 2);
+    l.series->AddPointXY(10, 10);
+    l.series->AddPointXY(20, 20);
+    Picture p(l.chart);
+    // The values start at the right: 5 lies on the right edge, 10 on the left one.
+    const Rect r = l.chart.PlotRect();
+    EXPECT_EQ(l.X(5), r.right);
+    EXPECT_EQ(l.series->FirstShownIndex(), 2);
+    EXPECT_EQ(l.series->LastShownIndex(), 2);
+    const std::vector<int> rows = RedRows(p, r.right - 1);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_NEAR(rows.front(), l.Y(5), 2);
+    // The line runs from the right edge to the point at 10 on the left edge, nowhere else.
+    EXPECT_NEAR(RedRows(p, r.left + 1).front(), l.Y(10), 2);
+    EXPECT_EQ(p.Count(Px(clRed), {r.right + 1, 0, p.Width(), p.Height()}), 0);
+
+    // A range whose every point lies beyond the edge where the values start shows none.
+    l.chart.BottomAxis()->SetRange(30, 40);
+    Picture q(l.chart);
+    EXPECT_EQ(l.series->FirstShownIndex(), -1);
+    EXPECT_EQ(q.Count(Px(clRed)), 0);
+}
+
 TEST(LineSeriesPaint, ANullPointBreaksTheLine)
 {
     LinearChart l;
