@@ -1,3 +1,5 @@
+#include "SurfaceSupport.h"
+
 #include "chart/TChartCanvas3D.h"
 #include "chart/TChartHiddenPen.h"
 #include "chart/TChartPen.h"
@@ -12,36 +14,7 @@
 using platform::Point;
 using platform::Rect;
 
-namespace {
-
-// A window stand-in: a white bitmap whose canvas the surface paints to.
-struct Window {
-    Window(int w, int h)
-    {
-        bitmap.SetSize(w, h);
-        bitmap.Image().Fill(ColorToPixel(clWhite));
-    }
-    TCanvas* Canvas() { return bitmap.Canvas(); }
-    platform::Pixel At(int x, int y) const { return bitmap.Image().At(x, y); }
-    TBitmap bitmap;
-};
-
-platform::Pixel Px(TColor color)
-{
-    return ColorToPixel(color);
-}
-
-// Draws with the surface straight onto the window (no buffer).
-struct DirectSurface {
-    explicit DirectSurface(Window& window) : surface(window.Canvas())
-    {
-        surface.ApplyBuffering(false);
-        surface.BeginDrawing(window.Canvas(), window.bitmap.Image().Bounds(), nullptr, false);
-    }
-    TChartCanvas3D surface;
-};
-
-} // namespace
+using namespace surfacetest;
 
 TEST(ChartSurface, FlatSurfaceIgnoresDepth)
 {
