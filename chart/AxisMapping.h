@@ -52,14 +52,9 @@ private:
     // once per range: every point of a paint maps through the same one.
     void LogBounds(long double& lnMin, long double& lnMax) const;
 
-    bool horizontal_ = true;
-    bool inverted_ = false;
-    bool logarithmic_ = false;
-    double minimum_ = 0;
-    double maximum_ = 0;
-    double range_ = 0;
-    int start_ = 0;
-    int end_ = 0;
+    bool horizontal_ = true, inverted_ = false, logarithmic_ = false;
+    double minimum_ = 0, maximum_ = 0, range_ = 0;
+    int start_ = 0, end_ = 0;
     struct LogCache {
         double minimum = std::numeric_limits<double>::quiet_NaN();
         double maximum = std::numeric_limits<double>::quiet_NaN();

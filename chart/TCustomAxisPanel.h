@@ -136,10 +136,11 @@ private:
     bool view3DWalls_ = true;
     int maxPointsPerPage_ = 0;
     int page_ = 1;
-    TCursor loadedCursor_ = crDefault;
     TAxisOnGetLabel onGetAxisLabel_;
     TAxisOnGetNextLabel onGetNextAxisLabel_;
     TNotifyEvent onBeforeDrawAxes_;
     TNotifyEvent onBeforeDrawSeries_;
     TNotifyEvent onAfterDraw_;
+    // The cursor of the chart when its loading ended.
+    TCursor loadedCursor_ = crDefault;
 };

@@ -31,6 +31,13 @@ struct LinearChart {
     TLineSeries* series;
 };
 
+// The line y = x through four points, two of them left of 5 and one right of 10.
+void AddDiagonal(TLineSeries& series)
+{
+    for (const double v : {0, 2, 10, 20})
+        series.AddPointXY(v, v);
+}
+
 // Red pixels in a column, top to bottom.
 std::vector<int> RedRows(const Picture& p, int x)
 {
@@ -117,10 +124,7 @@ TEST(LineSeriesPaint, TheLineEntersAtTheLeftEdgeAtTheInterpolatedHeight)
 {
     LinearChart l;
     l.chart.BottomAxis()->SetRange(5, 10);
-    l.series->AddPointXY(0, 0);
-    l.series->AddPointXY(2, 2);
-    l.series->AddPointXY(10, 10);
-    l.series->AddPointXY(20, 20);
+    AddDiagonal(*l.series);
     Picture p(l.chart);
     EXPECT_EQ(l.series->FirstShownIndex(), 2);
     EXPECT_EQ(l.series->LastShownIndex(), 2);   // the last point lies on the right edge
@@ -149,10 +153,7 @@ TEST(LineSeriesPaint, OnAnInvertedAxisTheLineEntersAtTheRightEdge)
     LinearChart l;
     l.chart.BottomAxis()->SetInverted(true);
     l.chart.BottomAxis()->SetRange(5, 10);
-    l.series->AddPointXY(0, 0);
-    l.series->AddPointXY(2, 2);
-    l.series->AddPointXY(10, 10);
-    l.series->AddPointXY(20, 20);
+    AddDiagonal(*l.series);
     Picture p(l.chart);
     // The values start at the right: 5 lies on the right edge, 10 on the left one.
     const Rect r = l.chart.PlotRect();
