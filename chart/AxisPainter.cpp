@@ -266,7 +266,10 @@ void AxisPainter::LogarithmicValueLabels()
         LiftMinimum(minimum);
         value = minimum;
     }
-    for (int count = 0; value <= maximum && std::isfinite(value) && count < CustomLabelLimit; ++count) {
+    // Repeated multiplication from a lifted 0.1 (or 1e-10) drifts: 0.1 times 10^4 comes out a
+    // little above 1000. A relative margin of 1e-12 keeps the decade at the maximum.
+    const long double highest = static_cast<long double>(maximum) * (1 + 1e-12L);
+    for (int count = 0; value <= highest && std::isfinite(value) && count < CustomLabelLimit; ++count) {
         if (value >= minimum)
             AddCandidate(double(value));
         value *= base;

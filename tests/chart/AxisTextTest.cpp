@@ -614,3 +614,29 @@ TEST(AxisValueLabels, TheMinimumIsLabelledOnNegativeRangesAsOnPositiveOnes)
         EXPECT_EQ(TickPositions(p, left, Side::Left), expected);
     }
 }
+
+TEST(AxisValueLabels, ALogarithmicAxisFromZeroIsLiftedForTheRestOfThePaint)
+{
+    for (const bool labels : {false, true})
+        for (const double minimum : {0.0, -5.0}) {
+            SCOPED_TRACE(std::to_string(minimum) + (labels ? " with labels" : " without labels"));
+            ProbeChart chart(nullptr);
+            TLineSeries* series = SetUpCalculatorChart(chart, 300, 200, clRed);
+            TChartAxis& bottom = *chart.BottomAxis();
+            bottom.SetLabels(labels);
+            series->AddPointXY(minimum, 1);
+            series->AddPointXY(1000, 2);
+            Picture p(chart);
+            // The decades start at 0.1 (1e-10 below zero): the axis keeps that minimum for
+            // the series drawn after it, so the point at 1000 ends the line at the axis's end.
+            const double lifted = minimum < 0 ? 1e-10 : 0.1;
+            EXPECT_EQ(bottom.CurrentMinimum(), lifted);
+            EXPECT_EQ(bottom.ValueToPixel(lifted), bottom.PixelStart());
+            EXPECT_EQ(bottom.ValueToPixel(1000), bottom.PixelEnd());
+            std::set<int> decades;
+            if (labels)
+                for (double v = lifted; v <= 1000; v *= 10)
+                    decades.insert(bottom.ValueToPixel(v));
+            EXPECT_EQ(TickPositions(p, bottom, Side::Bottom), decades);
+        }
+}
