@@ -30,11 +30,7 @@ Point OnCircle(double degrees, double inset = 0)
 // Whether a pen-coloured pixel lies within one pixel of p.
 bool InkNear(const Window& w, Point p, TColor color)
 {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (w.At(p.x + dx, p.y + dy) == Px(color))
-                return true;
-    return false;
+    return w.Count(Px(color), {p.x - 1, p.y - 1, p.x + 2, p.y + 2}) > 0;
 }
 
 } // namespace
