@@ -31,6 +31,7 @@
 class TIcon;
 class TPopupLayer;
 class TReader;
+class TSizeConstraints;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 F2_ENUM_TYPE(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
@@ -60,6 +61,16 @@ public:
     void SetBorderIcons(TBorderIcons icons) { borderIcons_ = icons; }
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
+    // bsSizeable and bsSizeToolWin windows can be resized by the user; the others keep the
+    // size the program gives them.
+    bool Resizable() const { return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin; }
+    // The smallest (and largest) client size, for code and for the user alike.
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
+    void SetConstraints(TSizeConstraints* constraints);
+    // When set, the window's OnKeyDown, OnKeyPress and OnKeyUp see every keystroke before the
+    // focused control does (and may take it by setting the key to 0).
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool value) { keyPreview_ = value; }
     // The density the layout was made for; 0 turns the adaptation to the screen off. Values
     // from 1 to 35 are no density and are ignored.
     int PixelsPerInch() const { return pixelsPerInch_; }
@@ -86,8 +97,13 @@ public:
     void ControlRemoved(TControl* control) { DefocusControl(control); }
     void SelectFirst();
 
-    // Showing: OnShow, then the position rule, then the native window appears.
-    void ShowForm() { SetVisible(true); }
+    // Showing: OnShow, then the position rule, then the native window appears. A window that
+    // is already shown comes to the front instead.
+    void ShowForm();
+    // Puts the shown window above the program's others and makes it the active one.
+    void BringToFront();
+    // Destroys the window once the message being handled is done (from its own handlers).
+    void Release();
     // Asks OnCloseQuery and OnClose; closing the main form terminates the application.
     void Close();
     bool Active() const { return active_; }
@@ -104,6 +120,9 @@ public:
     void SetOnClose(const TCloseEvent& h) { onClose_ = h; }
     const TCloseQueryEvent& OnCloseQuery() const { return onCloseQuery_; }
     void SetOnCloseQuery(const TCloseQueryEvent& h) { onCloseQuery_ = h; }
+    // After the client size changed (by code or by the user) and the children followed it.
+    const TNotifyEvent& OnResize() const { return onResize_; }
+    void SetOnResize(const TNotifyEvent& h) { onResize_ = h; }
 
     // The desktop window, made on first need.
     platform::NativeWindow& NativeWindow();
@@ -118,6 +137,7 @@ public:
     void Present();
 
     void Invalidate() override;
+    void SetBounds(int left, int top, int width, int height) override;
     void SetText(const std::string& text) override;
     void Dispatch(TMessage& message) override;
     void Loaded() override;
@@ -142,7 +162,11 @@ protected:
 private:
     void ShowNative();
     void Activate(bool active);
+    // The active window is going away: activation passes to another shown window.
+    void PassActivation();
     void AdaptToScreen();
+    void ApplyMinimumSize();
+    void SizeFromDesktop(int width, int height);
 
     std::unique_ptr<platform::NativeWindow> native_;
     platform::Raster backBuffer_;
@@ -159,6 +183,8 @@ private:
     HWND activeControl_ = 0;
     bool active_ = false;
     bool shownOnce_ = false;
+    bool keyPreview_ = false;
+    bool sizingFromDesktop_ = false;   // the desktop already has the size being set
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
@@ -168,6 +194,7 @@ private:
     int storedClientWidth_ = 0;    // stored by the layout being read
     int storedClientHeight_ = 0;
     std::unique_ptr<TIcon> icon_;
+    std::unique_ptr<TSizeConstraints> constraints_;
     std::unique_ptr<TPopupLayer> popup_;
     TNotifyEvent onShow_;
     TNotifyEvent onCreate_;
@@ -175,4 +202,5 @@ private:
     TNotifyEvent onActivate_;
     TCloseEvent onClose_;
     TCloseQueryEvent onCloseQuery_;
+    TNotifyEvent onResize_;
 };
