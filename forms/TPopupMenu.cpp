@@ -25,6 +25,7 @@ TPopupMenu::~TPopupMenu()
     for (TMenuItem* item : items_)
         item->menu_ = nullptr;
     items_.clear();
+    shown_.clear();
     SetPopupComponent(nullptr);
 }
 
@@ -56,6 +57,7 @@ void TPopupMenu::Insert(TMenuItem* item)
 
 void TPopupMenu::Remove(TMenuItem* item)
 {
+    std::replace(shown_.begin(), shown_.end(), item, static_cast<TMenuItem*>(nullptr));
     const auto it = std::find(items_.begin(), items_.end(), item);
     if (it == items_.end())
         return;
@@ -101,14 +103,16 @@ bool TPopupMenu::Popup(TControl* control, platform::Point at)
     if (popupComponent_ != control || !control->Showing() || !control->Enabled())
         return false;
     PopupMenu shown;
-    for (int i = 0; i < Count(); ++i) {
-        const TMenuItem* item = items_[size_t(i)];
+    shown_.clear();
+    for (TMenuItem* item : items_) {
         if (!item->Visible())
             continue;
-        if (item->IsSeparator())
+        if (item->IsSeparator()) {
             shown.AddSeparator();
-        else
-            shown.AddItem(item->Caption(), i, item->Enabled());
+        } else {
+            shown.AddItem(item->Caption(), int(shown_.size()), item->Enabled());
+            shown_.push_back(item);
+        }
     }
     if (shown.Count() == 0)
         return false;
@@ -125,14 +129,13 @@ bool TPopupMenu::IsOpen() const
     return form && form->PopupLayer().IsMenuOpen() && form->PopupLayer().Owner() == this;
 }
 
-void TPopupMenu::Chosen(int index)
+void TPopupMenu::Chosen(int id)
 {
     openOn_ = 0;
-    // Items may have come or gone while the menu was open; an index that no longer names
-    // an item chooses nothing.
-    if (index >= 0 && index < Count()) {
-        TMenuItem* item = items_[size_t(index)];
-        if (item->Visible())
-            item->Click();
-    }
+    // Items may have gone (or been taken out of this menu) while it was open; such an item
+    // is chosen no more.
+    TMenuItem* item = id >= 0 && id < int(shown_.size()) ? shown_[size_t(id)] : nullptr;
+    shown_.clear();
+    if (item && IndexOf(item) >= 0)
+        item->Click();
 }

@@ -53,6 +53,7 @@ private:
     void SetPopupComponent(TControl* control);
 
     std::vector<TMenuItem*> items_;
+    std::vector<TMenuItem*> shown_;   // the items of the open menu, by the ids it was given
     bool autoPopup_ = true;
     TControl* popupComponent_ = nullptr;
     uint32_t openOn_ = 0;   // handle of the form whose layer shows the menu
