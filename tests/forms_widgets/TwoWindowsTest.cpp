@@ -16,6 +16,19 @@ using platform::EventType;
 
 namespace {
 
+// Tells when the pointer comes and goes.
+class TProbe : public TCustomControl {
+public:
+    TProbe(TComponent* owner, std::vector<std::string>& log) : TCustomControl(owner), log_(log) {}
+
+protected:
+    void MouseEnter() override { log_.push_back("enter"); }
+    void MouseLeave() override { log_.push_back("leave"); }
+
+private:
+    std::vector<std::string>& log_;
+};
+
 class TwoWindowsTest : public WindowTest {
 protected:
     void SetUp() override
@@ -201,4 +214,29 @@ TEST_F(TwoWindowsTest, TheRealLoopRunsOnAfterTheSecondWindowClosesAndEndsWithThe
     EXPECT_TRUE(app->Terminated());
     EXPECT_EQ(secondEdit->GetText(), "42");
     EXPECT_EQ(log, (Log{"show", "activate", "second hidden", "show", "activate"}));
+}
+
+TEST_F(TwoWindowsTest, ThePointerOverTheWindowThatIsNotActiveStillEntersAndLeavesItsControls)
+{
+    second->SetBounds(400, 40, 260, 160);   // beside the main window, not over it
+    auto* probe = new TProbe(second, log);
+    probe->SetParent(second);
+    probe->SetBounds(10, 50, 100, 60);
+    second->ShowForm();
+    RunUntilIdle();
+    Post(Id(form), EventType::FocusIn);
+    RunUntilIdle();
+    ASSERT_TRUE(form->Active());
+    log.clear();
+    platform::Event move;
+    move.type = EventType::MouseMove;
+    move.window = Id(second);
+    move.x = 30;
+    move.y = 70;
+    desk->PostEvent(move);
+    RunUntilIdle();
+    move.y = 140;   // below the probe, still in the second window
+    desk->PostEvent(move);
+    RunUntilIdle();
+    EXPECT_EQ(log, (Log{"enter", "leave"}));
 }
