@@ -210,8 +210,7 @@ void TCustomComboBox::Select()
 bool TCustomComboBox::DroppedDown() const
 {
     const TCustomForm* form = ParentForm();
-    return form && const_cast<TCustomForm*>(form)->PopupLayer().IsListOpen() &&
-           const_cast<TCustomForm*>(form)->PopupLayer().IsOpenFor(this);
+    return form && form->PopupLayer().IsListOpen() && form->PopupLayer().IsOpenFor(this);
 }
 
 void TCustomComboBox::SetDroppedDown(bool value)

@@ -12,6 +12,18 @@
 // steady-state paint allocates nothing. An expose only presents again. An open
 // popup menu (PopupLayer) is painted last, over every control.
 //
+// Size: a bsSizeable (or bsSizeToolWin) window can be resized by the user; the desktop's new
+// size arrives as WM_SIZE, is held within Constraints (and the window put back when the
+// desktop allowed less), the docked and anchored children follow, then OnResize runs. Code
+// sizes go through the same limits. A fixed window ignores sizes the desktop reports.
+//
+// Several windows: one of the program's windows is active at a time (showing, bringing to
+// front or the desktop's activation makes one active and the previous one inactive); each
+// keeps its own focused control. When the active window is hidden, the main window (else the
+// window shown last) becomes active. Closing a window other than the main one hides it, or
+// with caFree destroys it after the message being handled; closing the main window ends the
+// program.
+//
 // Reading a layout (ReadState) wraps the common part: the stored client size and text height
 // are reset first; afterwards, when the layout stored both its pixels per inch and its text
 // height, the window adapts to the screen: (a) a screen of another density scales the window's
@@ -86,6 +98,7 @@ public:
 
     // The layer in which a popup menu of this form is drawn and takes the input.
     TPopupLayer& PopupLayer() { return *popup_; }
+    const TPopupLayer& PopupLayer() const { return *popup_; }
 
     TWinControl* ActiveControl() const;
     void SetActiveControl(TWinControl* control);

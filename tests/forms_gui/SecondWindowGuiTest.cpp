@@ -10,6 +10,7 @@
 #include "forms/TEdit.h"
 #include "forms/TForm.h"
 #include "forms/TSizeConstraints.h"
+#include "platform/PngFile.h"
 #include "platform/SdlDesktop.h"
 #include "platform/SdlWindow.h"
 
@@ -157,6 +158,19 @@ TEST(SecondWindowOnDisplay, LivesBesideTheMainWindowFollowsItsSizeAndClosesWitho
         EXPECT_EQ(panel->Width(), 460);
         EXPECT_EQ(panel->Height(), 250);
         ASSERT_TRUE(RunUntil(app, [&] { return second->BackBuffer().Width() == 480; }));
+        // What the screen shows of the window at its new size is the new back buffer.
+        RunUntil(app, [] { return false; }, 300ms);
+        const std::string path = std::string(F2_BINARY_DIR) + "/tests/forms_gui/second-window.png";
+        ASSERT_EQ(std::system(("import -window root " + path + " 2>/dev/null").c_str()), 0);
+        const platform::Raster shot = platform::ReadPng(path);
+        const platform::Point at = second->NativeWindow().Position();
+        ASSERT_GE(shot.Width(), at.x + 480);
+        ASSERT_GE(shot.Height(), at.y + 300);
+        int differing = 0;
+        for (int y = 0; y < 300; y += 5)
+            for (int x = 0; x < 480; x += 5)
+                differing += (shot.At(at.x + x, at.y + y) & 0xFFFFFFu) != (second->BackBuffer().At(x, y) & 0xFFFFFFu);
+        EXPECT_EQ(differing, 0) << "the screen differs from the resized window's back buffer";
         // Less than the minimum (no window manager enforces it here): the window goes back.
         ASSERT_EQ(XResize(second, 120, 90), 0);
         int w = 0, h = 0;
