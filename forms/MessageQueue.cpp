@@ -209,6 +209,21 @@ bool MessageQueue::TranslateEvent(const platform::Event& event, TMsg& msg)
     case EventType::MouseDown:
     case EventType::MouseUp:
         return TranslateMouse(event, form, msg);
+    case EventType::MouseWheel: {
+        // The wheel turns what has the keyboard, as on the classic desktop: WParam's high word
+        // is the signed distance (120 a notch, positive away from the user).
+        TWinControl* target = form->FocusedControl();
+        if (!target)
+            target = form;
+        const auto distance = uint16_t(int16_t(event.wheel * 120));
+        const platform::Point local = target->ScreenToClient({event.x, event.y});
+        msg = TMsg{target->Handle(), WM_MOUSEWHEEL, uintptr_t(distance) << 16, MakeMouseLParam(local.x, local.y), {}};
+        return true;
+    }
+    case EventType::Resize:
+        msg = TMsg{form->Handle(), WM_SIZE, 0,
+                   intptr_t((uint32_t(uint16_t(event.x))) | (uint32_t(uint16_t(event.y)) << 16)), {}};
+        return true;
     case EventType::Close: msg = TMsg{form->Handle(), WM_CLOSE, 0, 0, {}}; return true;
     case EventType::FocusIn: msg = TMsg{form->Handle(), WM_ACTIVATE, 1, 0, {}}; return true;
     case EventType::FocusOut: msg = TMsg{form->Handle(), WM_ACTIVATE, 0, 0, {}}; return true;

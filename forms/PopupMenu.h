@@ -28,9 +28,8 @@
 //
 // The mouse may highlight a disabled item (it is shown grey on the bar) but never choose it.
 
-#include "forms/ClassicPalette.h"
+#include "forms/PopupContent.h"
 #include "forms/TextMeasure.h"
-#include "platform/DeviceContext.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,13 +43,7 @@ struct PopupMenuItem {
     bool separator = false;
 };
 
-struct PopupResult {
-    bool handled = false;        // the menu used the input; the owner must not act on it too
-    bool repaint = false;        // the menu's look changed, or it closed and uncovered the window
-    std::optional<int> chosen;   // the id of the chosen item (the menu has closed)
-};
-
-class PopupMenu {
+class PopupMenu : public PopupContent {
 public:
     static constexpr int kBorder = 3;          // raised 2-pixel frame and 1 pixel of menu colour
     static constexpr int kTextIndent = 17;     // room left of the captions for check marks
@@ -67,20 +60,22 @@ public:
     // Lays the menu out (captions measured in the font the owner paints with) and places it
     // with its top-left corner at `at`, moved or flipped so that it stays inside `client`.
     void Open(platform::Point at, const platform::Rect& client, const TextMeasure& measure, int textHeight);
-    void Close();
-    bool IsOpen() const { return open_; }
+    void Close() override;
+    bool IsOpen() const override { return open_; }
     int HotItem() const { return hot_; }
-    platform::Rect Bounds() const { return bounds_; }
+    platform::Rect Bounds() const override { return bounds_; }
     platform::Rect ItemRect(int index) const;         // in the owner's client coordinates
     int ItemAt(platform::Point p) const;              // -1 outside any item
 
-    PopupResult MouseMove(platform::Point p);
-    PopupResult MouseDown(platform::Point p);
-    PopupResult MouseUp(platform::Point p);
+    PopupResult MouseMove(platform::Point p) override;
+    PopupResult MouseDown(platform::Point p) override;
+    PopupResult MouseUp(platform::Point p) override;
     PopupResult KeyDown(uint16_t key);
+    // Alt makes no difference in a menu.
+    PopupResult Key(uint16_t key, bool) override { return KeyDown(key); }
 
     // Paints the open menu; the owner has selected the font into the context.
-    void Paint(platform::DeviceContext& dc, const ClassicPalette& palette) const;
+    void Paint(platform::DeviceContext& dc, const ClassicPalette& palette) const override;
 
 private:
     int ItemHeight(int index) const;

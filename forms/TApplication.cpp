@@ -207,13 +207,29 @@ bool TApplication::PopupTakes(const TMsg& msg)
 
 TControl* TApplication::ControlUnderMouse() const
 {
-    TCustomForm* form = TCustomForm::ActiveForm();
-    if (!form)
-        form = mainForm_;
-    if (!form || !form->Visible() || !form->HasNativeWindow() || !platform::HasDesktop())
+    if (!platform::HasDesktop())
         return nullptr;
-    const platform::Point p = platform::CurrentDesktop().MousePosition(form->NativeWindow());
-    if (!platform::Rect{0, 0, form->Width(), form->Height()}.Contains(p))
+    // The pointer may be over any of the program's windows: the active one is asked first
+    // (it is on top where windows overlap), then the main window, then the others.
+    std::vector<TCustomForm*> order;
+    if (TCustomForm* active = TCustomForm::ActiveForm())
+        order.push_back(active);
+    if (mainForm_)
+        order.push_back(mainForm_);
+    for (TCustomForm* other : TCustomForm::Forms())
+        order.push_back(other);
+    TCustomForm* form = nullptr;
+    platform::Point p;
+    for (TCustomForm* candidate : order) {
+        if (!candidate->Visible() || !candidate->HasNativeWindow())
+            continue;
+        p = platform::CurrentDesktop().MousePosition(candidate->NativeWindow());
+        if (platform::Rect{0, 0, candidate->Width(), candidate->Height()}.Contains(p)) {
+            form = candidate;
+            break;
+        }
+    }
+    if (!form)
         return nullptr;
     TControl* found = form;
     for (auto* window = static_cast<TWinControl*>(form); window;) {

@@ -2,6 +2,7 @@
 
 #include "forms/MessageQueue.h"
 #include "forms/TCustomForm.h"
+#include "forms/TPopupMenu.h"
 #include "forms/TWinControl.h"
 #include "platform/Desktop.h"
 #include "rtl/Exception.h"
@@ -21,6 +22,9 @@ F2_DEFINE_CLASS(TControl, TComponent, F2_NO_FACTORY)
     c.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont);
     c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
     c.Property("Hint", &TControl::Hint, &TControl::SetHint);
+    c.Property("Align", &TControl::Align, &TControl::SetAlign).Default(alNone);
+    c.Property("Anchors", &TControl::Anchors, &TControl::SetAnchors);
+    c.Property("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu);
     c.Property("OnClick", &TControl::OnClick, &TControl::SetOnClick);
     c.Property("OnMouseDown", &TControl::OnMouseDown, &TControl::SetOnMouseDown);
     c.Property("OnMouseUp", &TControl::OnMouseUp, &TControl::SetOnMouseUp);
@@ -62,8 +66,81 @@ void TControl::SetBounds(int left, int top, int width, int height)
     width_ = width;
     height_ = height;
     Invalidate();
-    if (sized)
+    if (sized) {
+        ArrangeChildren();
         Resized();
+    }
+    if (!arranging_)
+        PlacedByCode();
+}
+
+void TControl::TakeAnchorRules()
+{
+    if (!parent_)
+        return;
+    anchorBounds_ = BoundsRect();
+    anchorParentWidth_ = parent_->ClientWidth();
+    anchorParentHeight_ = parent_->ClientHeight();
+}
+
+void TControl::PlacedByCode()
+{
+    TakeAnchorRules();
+    if (align_ != alNone && parent_)
+        parent_->Realign();
+}
+
+void TControl::SetAlign(TAlign align)
+{
+    if (align == align_)
+        return;
+    align_ = align;
+    if (!parent_)
+        return;
+    TakeAnchorRules();
+    parent_->Realign();
+}
+
+void TControl::SetAnchors(TAnchors anchors)
+{
+    if (anchors == anchors_)
+        return;
+    anchors_ = anchors;
+    TakeAnchorRules();
+}
+
+void TControl::Loaded()
+{
+    TComponent::Loaded();
+    // The parent has its final size now (a window applies its stored size after reading).
+    TakeAnchorRules();
+    if (align_ != alNone && parent_)
+        parent_->Realign();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu)
+{
+    if (menu == popupMenu_)
+        return;
+    if (popupMenu_)
+        RemoveFreeNotification(popupMenu_);
+    popupMenu_ = menu;
+    if (menu)
+        FreeNotification(menu);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component && component == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
+bool TControl::OpenPopupMenu(platform::Point at)
+{
+    if (!popupMenu_ || !popupMenu_->AutoPopup())
+        return false;
+    return popupMenu_->Popup(this, at);
 }
 
 void TControl::SetVisible(bool visible)
@@ -76,6 +153,9 @@ void TControl::SetVisible(bool visible)
     if (visible)
         Invalidate();
     Perform(CM_VISIBLECHANGED, visible);
+    // A docked control that comes or goes gives or takes the room of its siblings.
+    if (align_ != alNone && parent_)
+        parent_->Realign();
 }
 
 void TControl::SetEnabled(bool enabled)
@@ -102,10 +182,16 @@ void TControl::SetParent(TWinControl* parent)
         return;
     if (parent == this)
         throw EInvalidOperation("A control cannot have itself as its parent");
+    TWinControl* old = parent_;
     if (parent_)
         parent_->RemoveControl(this);
+    if (old && align_ != alNone)
+        old->Realign();
     if (parent)
         parent->InsertControl(this);
+    TakeAnchorRules();
+    if (parent && align_ != alNone)
+        parent->Realign();
 }
 
 TCustomForm* TControl::ParentForm() const
@@ -260,6 +346,10 @@ void TControl::MouseMessage(TMessage& message, TMouseButton button, bool down, b
         MouseDown(button, shift, x, y);
     else
         MouseUp(button, shift, x, y);
+    // The right button released over the control opens its popup menu, as classic context
+    // menus open.
+    if (button == mbRight && !down && ClientRect().Contains({x, y}))
+        OpenPopupMenu({x, y});
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

@@ -5,6 +5,7 @@
 // one switch in Dispatch turns each into a typed virtual handler, and WndProc drops mouse and
 // keyboard input for a disabled control before that switch.
 
+#include "forms/ChildLayout.h"
 #include "forms/Events.h"
 #include "forms/Messages.h"
 #include "forms/TColor.h"
@@ -20,6 +21,7 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 F2_ENUM_TYPE(TAlignment, "taLeftJustify", "taRightJustify", "taCenter");
@@ -57,6 +59,17 @@ public:
     void SetEnabled(bool enabled);
     // Visible with every parent up to a visible form.
     bool Showing() const;
+
+    // Docking to a side of the parent and the edges that follow the parent's size (see
+    // ChildLayout). Defaults: no alignment, anchored left and top (the control stays put).
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors);
+
+    // The menu a right-click (or the context-menu key) opens over the control; not owned.
+    TPopupMenu* GetPopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
 
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
@@ -120,6 +133,7 @@ public:
     TScalingFlags ScalingFlags() const { return scalingFlags_; }
     void SetScalingFlags(TScalingFlags flags) { scalingFlags_ = flags; }
     bool HasParent() const override { return true; }
+    void Loaded() override;
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* parent) override;
 
@@ -148,6 +162,11 @@ protected:
     virtual void AdjustSize() {}
     // Called after the bounds changed.
     virtual void Resized() {}
+    // Called when the size changed, before Resized: a container places its children again.
+    virtual void ArrangeChildren() {}
+    // Opens the popup menu at a point of the client area; false when there is none to open.
+    bool OpenPopupMenu(platform::Point at);
+    void Notification(TComponent* component, TOperation operation) override;
 
     void SetTextSilently(const std::string& text) { text_ = text; }
     void SetVisibleSilently(bool visible) { visible_ = visible; }
@@ -166,6 +185,10 @@ private:
             scalingFlags_.Include(flag);
     }
     void MouseMessage(TMessage& message, TMouseButton button, bool down, bool doubleClick);
+    // Remembers the bounds and the parent's client size that the anchors work from.
+    void TakeAnchorRules();
+    // After code placed the control: new anchor rules, and a docked control's siblings move.
+    void PlacedByCode();
 
     int left_ = 0;
     int top_ = 0;
@@ -183,6 +206,13 @@ private:
     TCursor cursor_ = crDefault;
     bool autoSize_ = false;
     TScalingFlags scalingFlags_;
+    TAlign align_ = alNone;
+    TAnchors anchors_ = kDefaultAnchors;
+    platform::Rect anchorBounds_;
+    int anchorParentWidth_ = 0;
+    int anchorParentHeight_ = 0;
+    bool arranging_ = false;          // the parent is placing this control
+    TPopupMenu* popupMenu_ = nullptr;
     bool clickEvents_ = true;
     bool clicked_ = false;
     std::string hint_;

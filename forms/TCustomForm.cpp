@@ -6,6 +6,7 @@
 #include "forms/TIcon.h"
 #include "forms/TPopupLayer.h"
 #include "forms/TReader.h"
+#include "forms/TSizeConstraints.h"
 #include "forms/HandleRegistry.h"
 #include "rtl/NumberText.h"
 
@@ -31,12 +32,15 @@ F2_DEFINE_CLASS(TCustomForm, TWinControl, F2_NO_FACTORY)
     c.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
     c.Property("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
     c.Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
+    c.Property("Constraints", &TCustomForm::Constraints, &TCustomForm::SetConstraints);
+    c.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(0);
     c.Property("OnShow", &TCustomForm::OnShow, &TCustomForm::SetOnShow);
     c.Property("OnCreate", &TCustomForm::OnCreate, &TCustomForm::SetOnCreate);
     c.Property("OnHide", &TCustomForm::OnHide, &TCustomForm::SetOnHide);
     c.Property("OnActivate", &TCustomForm::OnActivate, &TCustomForm::SetOnActivate);
     c.Property("OnClose", &TCustomForm::OnClose, &TCustomForm::SetOnClose);
     c.Property("OnCloseQuery", &TCustomForm::OnCloseQuery, &TCustomForm::SetOnCloseQuery);
+    c.Property("OnResize", &TCustomForm::OnResize, &TCustomForm::SetOnResize);
 }
 
 TCustomForm::TCustomForm(TComponent* owner)
@@ -44,6 +48,12 @@ TCustomForm::TCustomForm(TComponent* owner)
 {
     // The icon read from a layout (Icon.Data) or loaded later reaches the window at once.
     icon_->SetOnChange([this](TObject*) { UpdateIcon(); });
+    // New limits apply at once, to the form's size and to what the user may drag it to.
+    constraints_ = std::make_unique<TSizeConstraints>();
+    constraints_->SetOnChange([this](TObject*) {
+        SetBounds(Left(), Top(), Width(), Height());
+        ApplyMinimumSize();
+    });
     if (platform::HasDesktop())
         pixelsPerInch_ = platform::CurrentDesktop().PixelsPerInch();
     SetVisibleSilently(false);
@@ -57,6 +67,7 @@ TCustomForm::~TCustomForm()
     // Controls go while the form is still whole.
     DestroyComponents();
     icon_->SetOnChange(nullptr);
+    constraints_->SetOnChange(nullptr);
     if (activeForm == this)
         activeForm = nullptr;
     auto& list = FormList();
@@ -101,6 +112,44 @@ void TCustomForm::SetClientHeight(int height)
         storedClientHeight_ = height;
     else
         SetHeight(height);
+}
+
+void TCustomForm::SetConstraints(TSizeConstraints* constraints)
+{
+    constraints_->Assign(constraints);
+}
+
+void TCustomForm::SetBounds(int left, int top, int width, int height)
+{
+    if (constraints_) {
+        width = constraints_->ClampWidth(width);
+        height = constraints_->ClampHeight(height);
+    }
+    TWinControl::SetBounds(left, top, width, height);
+}
+
+void TCustomForm::ApplyMinimumSize()
+{
+    if (native_)
+        native_->SetMinimumSize(constraints_->MinWidth(), constraints_->MinHeight());
+}
+
+void TCustomForm::SizeFromDesktop(int width, int height)
+{
+    // A fixed-size window keeps the size the program gave it, whatever the desktop reports.
+    if (!Resizable() || !native_)
+        return;
+    sizingFromDesktop_ = true;
+    try {
+        SetBounds(Left(), Top(), width, height);
+    } catch (...) {
+        sizingFromDesktop_ = false;
+        throw;
+    }
+    sizingFromDesktop_ = false;
+    // Limits the desktop did not know of: the window takes the size the form settled on.
+    if (Width() != width || Height() != height)
+        native_->SetClientSize(Width(), Height());
 }
 
 void TCustomForm::SetIcon(TIcon* icon)
@@ -250,6 +299,7 @@ platform::NativeWindow& TCustomForm::NativeWindow()
         native_ = platform::CurrentDesktop().CreateWindow(options);
         native_->MoveTo(Left(), Top());
         UpdateIcon();
+        ApplyMinimumSize();
         dirty_ = {};
         dirtyPartCount_ = 0;
         InvalidateFormRect({0, 0, Width(), Height()});
@@ -349,9 +399,11 @@ void TCustomForm::Present()
 
 void TCustomForm::Resized()
 {
-    if (native_)
+    if (native_ && !sizingFromDesktop_)
         native_->SetClientSize(Width(), Height());
     Invalidate();
+    if (!IsLoading() && onResize_)
+        onResize_(this);
 }
 
 void TCustomForm::DoShow()
@@ -383,8 +435,46 @@ void TCustomForm::VisibleChanged()
         if (onHide_)
             onHide_(this);
         native_->Hide();
+        const bool wasActive = active_;
         Activate(false);
+        if (wasActive)
+            PassActivation();
     }
+}
+
+void TCustomForm::ShowForm()
+{
+    if (Visible())
+        BringToFront();
+    else
+        SetVisible(true);
+}
+
+void TCustomForm::BringToFront()
+{
+    if (!Visible() || !native_)
+        return;
+    native_->Raise();
+    Activate(true);
+}
+
+void TCustomForm::Release()
+{
+    // Posted, so that the handler that asks for it (a button's click, OnClose) finishes on a
+    // whole window; a message for a window that is gone by then is dropped.
+    MessageQueue::PostMessage(Handle(), CM_RELEASE);
+}
+
+void TCustomForm::PassActivation()
+{
+    // As on the desktop: the main window takes over, else the window shown most recently.
+    TCustomForm* main = Application ? Application->MainForm() : nullptr;
+    TCustomForm* next = main && main != this && main->Visible() && main->native_ ? main : nullptr;
+    for (auto it = FormList().rbegin(); !next && it != FormList().rend(); ++it)
+        if (*it != this && (*it)->Visible() && (*it)->native_)
+            next = *it;
+    if (next)
+        next->Activate(true);
 }
 
 void TCustomForm::ShowNative()
@@ -408,6 +498,9 @@ void TCustomForm::Activate(bool active)
 {
     if (active == active_)
         return;
+    // One window of the program is active at a time.
+    if (active && activeForm && activeForm != this)
+        activeForm->Activate(false);
     active_ = active;
     if (active) {
         activeForm = this;
@@ -448,6 +541,8 @@ void TCustomForm::Close()
         return;
     }
     SetVisible(false);
+    if (action == caFree)
+        Release();
 }
 
 bool TCustomForm::DialogKey(uint16_t key, TShiftState shift)
@@ -488,6 +583,13 @@ void TCustomForm::Dispatch(TMessage& message)
         break;
     case WM_CLOSE: Close(); return;
     case WM_ACTIVATE: Activate(message.WParam != 0); return;
+    case WM_SIZE:
+        SizeFromDesktop(int(uint32_t(message.LParam) & 0xFFFF), int(uint32_t(message.LParam) >> 16));
+        return;
+    case CM_RELEASE:
+        // Nothing of the window may be touched after this.
+        delete this;
+        return;
     case WM_SYSCOMMAND:
         if (message.WParam == SC_CLOSE) {
             Close();

@@ -12,6 +12,18 @@
 // steady-state paint allocates nothing. An expose only presents again. An open
 // popup menu (PopupLayer) is painted last, over every control.
 //
+// Size: a bsSizeable (or bsSizeToolWin) window can be resized by the user; the desktop's new
+// size arrives as WM_SIZE, is held within Constraints (and the window put back when the
+// desktop allowed less), the docked and anchored children follow, then OnResize runs. Code
+// sizes go through the same limits. A fixed window ignores sizes the desktop reports.
+//
+// Several windows: one of the program's windows is active at a time (showing, bringing to
+// front or the desktop's activation makes one active and the previous one inactive); each
+// keeps its own focused control. When the active window is hidden, the main window (else the
+// window shown last) becomes active. Closing a window other than the main one hides it, or
+// with caFree destroys it after the message being handled; closing the main window ends the
+// program.
+//
 // Reading a layout (ReadState) wraps the common part: the stored client size and text height
 // are reset first; afterwards, when the layout stored both its pixels per inch and its text
 // height, the window adapts to the screen: (a) a screen of another density scales the window's
@@ -31,6 +43,7 @@
 class TIcon;
 class TPopupLayer;
 class TReader;
+class TSizeConstraints;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 F2_ENUM_TYPE(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
@@ -60,6 +73,16 @@ public:
     void SetBorderIcons(TBorderIcons icons) { borderIcons_ = icons; }
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
+    // bsSizeable and bsSizeToolWin windows can be resized by the user; the others keep the
+    // size the program gives them.
+    bool Resizable() const { return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin; }
+    // The smallest (and largest) client size, for code and for the user alike.
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
+    void SetConstraints(TSizeConstraints* constraints);
+    // When set, the window's OnKeyDown, OnKeyPress and OnKeyUp see every keystroke before the
+    // focused control does (and may take it by setting the key to 0).
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool value) { keyPreview_ = value; }
     // The density the layout was made for; 0 turns the adaptation to the screen off. Values
     // from 1 to 35 are no density and are ignored.
     int PixelsPerInch() const { return pixelsPerInch_; }
@@ -75,6 +98,7 @@ public:
 
     // The layer in which a popup menu of this form is drawn and takes the input.
     TPopupLayer& PopupLayer() { return *popup_; }
+    const TPopupLayer& PopupLayer() const { return *popup_; }
 
     TWinControl* ActiveControl() const;
     void SetActiveControl(TWinControl* control);
@@ -86,8 +110,13 @@ public:
     void ControlRemoved(TControl* control) { DefocusControl(control); }
     void SelectFirst();
 
-    // Showing: OnShow, then the position rule, then the native window appears.
-    void ShowForm() { SetVisible(true); }
+    // Showing: OnShow, then the position rule, then the native window appears. A window that
+    // is already shown comes to the front instead.
+    void ShowForm();
+    // Puts the shown window above the program's others and makes it the active one.
+    void BringToFront();
+    // Destroys the window once the message being handled is done (from its own handlers).
+    void Release();
     // Asks OnCloseQuery and OnClose; closing the main form terminates the application.
     void Close();
     bool Active() const { return active_; }
@@ -104,6 +133,9 @@ public:
     void SetOnClose(const TCloseEvent& h) { onClose_ = h; }
     const TCloseQueryEvent& OnCloseQuery() const { return onCloseQuery_; }
     void SetOnCloseQuery(const TCloseQueryEvent& h) { onCloseQuery_ = h; }
+    // After the client size changed (by code or by the user) and the children followed it.
+    const TNotifyEvent& OnResize() const { return onResize_; }
+    void SetOnResize(const TNotifyEvent& h) { onResize_ = h; }
 
     // The desktop window, made on first need.
     platform::NativeWindow& NativeWindow();
@@ -118,6 +150,7 @@ public:
     void Present();
 
     void Invalidate() override;
+    void SetBounds(int left, int top, int width, int height) override;
     void SetText(const std::string& text) override;
     void Dispatch(TMessage& message) override;
     void Loaded() override;
@@ -142,7 +175,11 @@ protected:
 private:
     void ShowNative();
     void Activate(bool active);
+    // The active window is going away: activation passes to another shown window.
+    void PassActivation();
     void AdaptToScreen();
+    void ApplyMinimumSize();
+    void SizeFromDesktop(int width, int height);
 
     std::unique_ptr<platform::NativeWindow> native_;
     platform::Raster backBuffer_;
@@ -159,6 +196,8 @@ private:
     HWND activeControl_ = 0;
     bool active_ = false;
     bool shownOnce_ = false;
+    bool keyPreview_ = false;
+    bool sizingFromDesktop_ = false;   // the desktop already has the size being set
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
@@ -168,6 +207,7 @@ private:
     int storedClientWidth_ = 0;    // stored by the layout being read
     int storedClientHeight_ = 0;
     std::unique_ptr<TIcon> icon_;
+    std::unique_ptr<TSizeConstraints> constraints_;
     std::unique_ptr<TPopupLayer> popup_;
     TNotifyEvent onShow_;
     TNotifyEvent onCreate_;
@@ -175,4 +215,5 @@ private:
     TNotifyEvent onActivate_;
     TCloseEvent onClose_;
     TCloseQueryEvent onCloseQuery_;
+    TNotifyEvent onResize_;
 };

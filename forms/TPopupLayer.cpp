@@ -33,11 +33,47 @@ uint32_t ReleaseOf(uint32_t down)
 
 } // namespace
 
+void TPopupLayer::Open(PopupMenu menu, Point at, std::function<void(int)> chosen, const void* owner)
+{
+    Open(std::move(menu), at, nullptr);
+    chosen_ = std::move(chosen);
+    owner_ = owner;
+}
+
+void TPopupLayer::OpenList(DropDownList list, TWinControl* target)
+{
+    Close();
+    list_ = std::move(list);
+    showing_ = &list_;
+    target_ = target ? target->Handle() : 0;
+    chosen_ = nullptr;
+    owner_ = nullptr;
+    pendingRelease_ = 0;
+    form_.InvalidateFormRect(list_.Bounds());
+}
+
+void TPopupLayer::Forget(const void* owner)
+{
+    if (!owner || owner != owner_)
+        return;
+    chosen_ = nullptr;
+    owner_ = nullptr;
+    Close();
+}
+
+bool TPopupLayer::IsOpenFor(const TWinControl* control) const
+{
+    return IsOpen() && control && target_ != 0 && target_ == control->Handle();
+}
+
 void TPopupLayer::Open(PopupMenu menu, Point at, TWinControl* target)
 {
     Close();
     menu_ = std::move(menu);
+    showing_ = &menu_;
     target_ = target ? target->Handle() : 0;
+    chosen_ = nullptr;
+    owner_ = nullptr;
     pendingRelease_ = 0;
     const TFont& font = font_;
     const TextMeasure measure = [&font](std::string_view text) { return TControl::TextSize(font, text).cx; };
@@ -47,10 +83,10 @@ void TPopupLayer::Open(PopupMenu menu, Point at, TWinControl* target)
 
 void TPopupLayer::Close()
 {
-    if (!menu_.IsOpen())
+    if (!Content().IsOpen())
         return;
-    menu_.Close();
-    form_.InvalidateFormRect(menu_.Bounds());
+    Content().Close();
+    form_.InvalidateFormRect(Content().Bounds());
 }
 
 bool TPopupLayer::TakeRelease(const TMsg& msg)
@@ -74,9 +110,10 @@ bool TPopupLayer::TakeRelease(const TMsg& msg)
 
 bool TPopupLayer::HandleInput(const TMsg& msg)
 {
-    if (!menu_.IsOpen())
+    PopupContent& popup = Content();
+    if (!popup.IsOpen())
         return TakeRelease(msg);
-    const Rect before = menu_.Bounds();
+    const Rect before = popup.Bounds();
     if (IsMouse(msg.message)) {
         TWinControl* window = HandleRegistry::Find(msg.hwnd);
         const Point origin = window ? window->ClientOrigin() : Point{0, 0};
@@ -86,17 +123,17 @@ bool TPopupLayer::HandleInput(const TMsg& msg)
             // While a menu is open the pointer is the plain arrow, whatever lies beneath.
             if (form_.HasNativeWindow())
                 form_.NativeWindow().SetCursor(platform::Cursor::Arrow);
-            result = menu_.MouseMove(p);
+            result = popup.MouseMove(p);
         } else if (IsButtonDown(msg.message)) {
-            result = menu_.MouseDown(p);
-            if (!menu_.IsOpen()) {
+            result = popup.MouseDown(p);
+            if (!popup.IsOpen()) {
                 pendingRelease_ = ReleaseOf(msg.message);
                 pendingKey_ = 0;
             }
         } else if (msg.message == WM_MOUSEWHEEL) {
-            return true;
+            result = popup.Wheel(int16_t(uint16_t(msg.wParam >> 16)) / 120);
         } else {
-            result = menu_.MouseUp(p);
+            result = popup.MouseUp(p);
         }
         Apply(result, before);
         return true;
@@ -104,8 +141,8 @@ bool TPopupLayer::HandleInput(const TMsg& msg)
     switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
-        const PopupResult result = menu_.KeyDown(uint16_t(msg.wParam));
-        if (!menu_.IsOpen()) {
+        const PopupResult result = popup.Key(uint16_t(msg.wParam), msg.message == WM_SYSKEYDOWN);
+        if (!popup.IsOpen()) {
             pendingRelease_ = msg.message == WM_KEYDOWN ? WM_KEYUP : WM_SYSKEYUP;
             pendingKey_ = msg.wParam;
         }
@@ -128,6 +165,15 @@ void TPopupLayer::Apply(const PopupResult& result, const Rect& before)
         form_.InvalidateFormRect(before);
     if (!result.chosen)
         return;
+    if (chosen_) {
+        // Taken out first: the handler may open another popup in this layer.
+        const std::function<void(int)> chosen = std::move(chosen_);
+        chosen_ = nullptr;
+        owner_ = nullptr;
+        target_ = 0;
+        chosen(*result.chosen);
+        return;
+    }
     // The control may have gone, or been disabled, while the menu was open.
     TWinControl* target = HandleRegistry::Find(target_);
     target_ = 0;
@@ -137,11 +183,13 @@ void TPopupLayer::Apply(const PopupResult& result, const Rect& before)
 
 void TPopupLayer::Paint(platform::DeviceContext& dc, const Rect& area) const
 {
-    if (!menu_.IsOpen() || menu_.Bounds().Intersect(area).IsEmpty())
+    const PopupContent& popup = Content();
+    if (!popup.IsOpen() || popup.Bounds().Intersect(area).IsEmpty())
         return;
     dc.RemoveClip();
     dc.SetOrigin({0, 0});
     dc.IntersectClip(area);
+    // A menu is drawn in the menu font; a list selects the font of its box itself.
     dc.SetFont(font_.PlatformSpec());
-    menu_.Paint(dc, ClassicPalette::System());
+    popup.Paint(dc, ClassicPalette::System());
 }

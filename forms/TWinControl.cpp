@@ -129,6 +129,41 @@ void TWinControl::Loaded()
 {
     TControl::Loaded();
     FixupTabList();
+    Realign();
+}
+
+void TWinControl::Realign()
+{
+    if (IsLoading() || aligning_)
+        return;
+    std::vector<ChildPlacement> placements;
+    std::vector<TControl*> followers;
+    for (TControl* child : controls_) {
+        // A child still being read has no final bounds or anchor rules yet; its Loaded asks again.
+        if (child->IsLoading() || !ChildLayout::Follows(child->align_, child->anchors_))
+            continue;
+        followers.push_back(child);
+        placements.push_back({child->align_, child->anchors_, child->visible_, child->BoundsRect(),
+                              child->anchorBounds_, child->anchorParentWidth_, child->anchorParentHeight_});
+    }
+    if (followers.empty())
+        return;
+    ChildLayout::Arrange(ClientRect(), placements);
+    aligning_ = true;
+    try {
+        for (size_t i = 0; i < followers.size(); ++i) {
+            const platform::Rect& r = placements[i].bounds;
+            followers[i]->arranging_ = true;
+            followers[i]->SetBounds(r.left, r.top, r.Width(), r.Height());
+            followers[i]->arranging_ = false;
+        }
+    } catch (...) {
+        for (TControl* child : followers)
+            child->arranging_ = false;
+        aligning_ = false;
+        throw;
+    }
+    aligning_ = false;
 }
 
 void TWinControl::SetTabStop(bool value)
@@ -259,7 +294,10 @@ void TWinControl::Dispatch(TMessage& message)
     case CN_SYSKEYUP: {
         message.Result = 1;
         auto key = uint16_t(message.WParam);
-        KeyUp(key, KeyboardShiftState());
+        if (TWinControl* form = PreviewForm())
+            form->KeyUp(key, KeyboardShiftState());
+        if (key != 0)
+            KeyUp(key, KeyboardShiftState());
         if (key == 0)
             return;
         message.WParam = key;
@@ -276,7 +314,16 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     }
     case CN_SYSCHAR: message.Result = 0; return;
-    case WM_KEYDOWN: KeyDownDefault(uint16_t(message.WParam), KeyboardShiftState()); return;
+    case WM_KEYDOWN: {
+        const auto key = uint16_t(message.WParam);
+        const TShiftState shift = KeyboardShiftState();
+        // The context-menu key and Shift+F10 open the control's popup menu, when it has one.
+        const bool menuKey = key == platform::vk::Apps || (key == platform::vk::F10 && shift == TShiftState{ssShift});
+        if (menuKey && OpenPopupMenu({Width() / 2, Height() / 2}))
+            return;
+        KeyDownDefault(key, shift);
+        return;
+    }
     case WM_SYSKEYDOWN:
         // Alt+F4 that nobody took closes the window, as the desktop's default does.
         if (message.WParam == platform::vk::F4)
@@ -309,9 +356,20 @@ void TWinControl::Dispatch(TMessage& message)
     }
 }
 
+TWinControl* TWinControl::PreviewForm() const
+{
+    TCustomForm* form = ParentForm();
+    return form && form != this && form->KeyPreview() ? form : nullptr;
+}
+
 bool TWinControl::DoKeyDown(TMessage& message)
 {
     auto key = uint16_t(message.WParam);
+    if (TWinControl* form = PreviewForm()) {
+        form->KeyDown(key, KeyboardShiftState());
+        if (key == 0)
+            return true;
+    }
     KeyDown(key, KeyboardShiftState());
     if (key == 0)
         return true;
@@ -324,7 +382,10 @@ bool TWinControl::DoKeyPress(TMessage& message)
     const auto codePoint = uint32_t(message.WParam);
     const char original = CodePointToAnsi(codePoint);
     char key = original;
-    KeyPress(key);
+    if (TWinControl* form = PreviewForm())
+        form->KeyPress(key);
+    if (key != 0)
+        KeyPress(key);
     if (key == 0)
         return true;
     // A handler that replaced the character (a "." made ","): the control gets the new one.

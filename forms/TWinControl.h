@@ -65,6 +65,10 @@ public:
     const TKeyPressEvent& OnKeyPress() const { return onKeyPress_; }
     void SetOnKeyPress(const TKeyPressEvent& handler) { onKeyPress_ = handler; }
 
+    // Places the docked and anchored children for the current client size (see ChildLayout).
+    // Does nothing while the control is being read from a layout; Loaded places them.
+    void Realign();
+
     // Paints this control and its children where they meet area (form coordinates).
     void PaintTree(platform::DeviceContext& dc, const platform::Rect& area);
 
@@ -98,6 +102,7 @@ protected:
     void ColorChanged() override;
     void EnabledChanged() override;
     void VisibleChanged() override;
+    void ArrangeChildren() override { Realign(); }
 
 private:
     friend class TCustomForm;
@@ -107,12 +112,15 @@ private:
     bool DoKeyDown(TMessage& message);
     bool ForwardToGraphicChild(TMessage& message);
     bool DoKeyPress(TMessage& message);
+    // The form that sees this control's keys first (KeyPreview), if any.
+    TWinControl* PreviewForm() const;
 
     HWND handle_ = 0;
     std::vector<TControl*> controls_;     // z-order: later on top
     std::vector<TWinControl*> tabList_;   // windowed children in tab order
     int pendingTabOrder_ = -1;            // TabOrder read from a layout, applied in Loaded
     bool tabStop_ = false;
+    bool aligning_ = false;
     TNotifyEvent onEnter_;
     TNotifyEvent onExit_;
     TKeyEvent onKeyDown_;

@@ -37,6 +37,7 @@ enum class EventType {
     Expose,     // the window's contents were lost and must be presented again
     FocusIn,    // the window became the active window
     FocusOut,   // the window lost activation
+    Resize,     // the user resized the window: x, y are the new client width and height
 };
 
 // Keyboard, text and pointer events: what a disabled window must not receive.
@@ -78,7 +79,7 @@ struct WindowOptions {
     std::string caption;        // UTF-8
     int clientWidth = 0;
     int clientHeight = 0;
-    bool resizable = false;
+    bool resizable = false;     // the user may resize it (Resize events report the new size)
     bool minimizeBox = false;
     bool maximizeBox = false;
     std::string appId;          // window class / app id, matches the desktop entry
@@ -108,6 +109,15 @@ public:
     }
     virtual void SetCursor(Cursor cursor) = 0;
     virtual void SetEnabled(bool enabled) = 0;     // a disabled window gets no input
+    // The smallest client size the user may give a resizable window (0 = no limit). A window
+    // that cannot be resized ignores it.
+    virtual void SetMinimumSize(int width, int height)
+    {
+        (void)width;
+        (void)height;
+    }
+    // Puts a shown window above the program's other windows and asks for the keyboard.
+    virtual void Raise() {}
 };
 
 class Desktop {
@@ -148,7 +158,7 @@ namespace vk {
 constexpr uint16_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18,
                    Pause = 19, Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34,
                    End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45,
-                   Delete = 46, F1 = 112, F4 = 115, F12 = 123, Apps = 93, OemComma = 188,
+                   Delete = 46, F1 = 112, F2 = 113, F4 = 115, F10 = 121, F12 = 123, Apps = 93, OemComma = 188,
                    OemMinus = 189, OemPeriod = 190, OemPlus = 187, Numpad0 = 96, Decimal = 110;
 }
 

@@ -82,8 +82,15 @@ HeadlessWindow* HeadlessDesktop::FindWindow(uint64_t id) const
     return it == windows_.end() ? nullptr : *it;
 }
 
+void HeadlessDesktop::BringToFront(const HeadlessWindow* window)
+{
+    front_ = window ? window->Id() : 0;
+}
+
 void HeadlessDesktop::Forget(HeadlessWindow* window)
 {
+    if (front_ == window->Id())
+        front_ = 0;
     windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
 }
 

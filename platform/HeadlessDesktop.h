@@ -69,6 +69,9 @@ public:
     const std::vector<HeadlessWindow*>& Windows() const { return windows_; }
     HeadlessWindow* LastWindow() const { return windows_.empty() ? nullptr : windows_.back(); }
     HeadlessWindow* FindWindow(uint64_t id) const;
+    // The window shown or raised last (0 when none): the one a user would see on top.
+    uint64_t FrontWindow() const { return front_; }
+    void BringToFront(const HeadlessWindow* window);
 
     // A window being destroyed leaves the list.
     void Forget(HeadlessWindow* window);
@@ -80,6 +83,7 @@ private:
     uint32_t modifiers_ = 0;
     Point mouse_;
     uint64_t nextId_ = 1;
+    uint64_t front_ = 0;
     std::deque<Event> queue_;
     int waitCount_ = 0;
     std::vector<HeadlessWindow*> windows_;

@@ -25,6 +25,43 @@ void HeadlessWindow::SetClientSize(int width, int height)
     clientHeight_ = height > 0 ? height : 0;
 }
 
+void HeadlessWindow::Show()
+{
+    // A window that appears comes up in front of the others, as window managers place it.
+    if (!visible_ && desktop_)
+        desktop_->BringToFront(this);
+    visible_ = true;
+}
+
+void HeadlessWindow::SetMinimumSize(int width, int height)
+{
+    minimumWidth_ = std::max(width, 0);
+    minimumHeight_ = std::max(height, 0);
+}
+
+void HeadlessWindow::Raise()
+{
+    ++raiseCount_;
+    if (desktop_)
+        desktop_->BringToFront(this);
+}
+
+bool HeadlessWindow::ResizeByUser(int width, int height)
+{
+    if (!options_.resizable)
+        return false;
+    SetClientSize(std::max(width, minimumWidth_), std::max(height, minimumHeight_));
+    if (desktop_) {
+        Event resized;
+        resized.type = EventType::Resize;
+        resized.window = id_;
+        resized.x = clientWidth_;
+        resized.y = clientHeight_;
+        desktop_->PostEvent(resized);
+    }
+    return true;
+}
+
 void HeadlessWindow::Present(const Raster& frame)
 {
     // A copy, not a reference: the caller goes on drawing into its back buffer.

@@ -20,13 +20,15 @@ public:
     void SetClientSize(int width, int height) override;
     void MoveTo(int left, int top) override { position_ = {left, top}; }
     Point Position() const override { return position_; }
-    void Show() override { visible_ = true; }
+    void Show() override;
     void Hide() override { visible_ = false; }
     bool IsVisible() const override { return visible_; }
     void Present(const Raster& frame) override;
     void PresentChanged(const Raster& frame, std::span<const Rect> changed) override;
     void SetCursor(Cursor cursor) override { cursor_ = cursor; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
+    void SetMinimumSize(int width, int height) override;
+    void Raise() override;
 
     const WindowOptions& Options() const { return options_; }
     const std::string& Caption() const { return caption_; }
@@ -37,6 +39,14 @@ public:
     bool IsEnabled() const { return enabled_; }
     const Raster& LastFrame() const { return lastFrame_; }
     int PresentCount() const { return presentCount_; }
+    int MinimumWidth() const { return minimumWidth_; }
+    int MinimumHeight() const { return minimumHeight_; }
+    int RaiseCount() const { return raiseCount_; }
+
+    // What a user dragging the window's frame does: a resizable window takes the size (no
+    // smaller than its minimum) and a Resize event with the size it took is queued, as a
+    // window manager reports it. A fixed-size window cannot be resized: false, nothing queued.
+    bool ResizeByUser(int width, int height);
 
     // Called by a desktop that goes away first: the window stays usable as a record.
     void Detach() { desktop_ = nullptr; }
@@ -55,6 +65,9 @@ private:
     bool enabled_ = true;
     Raster lastFrame_;
     int presentCount_ = 0;
+    int minimumWidth_ = 0;
+    int minimumHeight_ = 0;
+    int raiseCount_ = 0;
 };
 
 } // namespace platform

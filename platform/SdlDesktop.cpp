@@ -234,6 +234,12 @@ bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
         case SDL_WINDOWEVENT_FOCUS_LOST:
             event.type = EventType::FocusOut;
             return true;
+        case SDL_WINDOWEVENT_RESIZED:
+            // Sent when the window manager changed the size (the user dragged the frame).
+            event.type = EventType::Resize;
+            event.x = sdl.window.data1;
+            event.y = sdl.window.data2;
+            return true;
         case SDL_WINDOWEVENT_LEAVE:
             event.type = EventType::MouseLeave;
             return true;

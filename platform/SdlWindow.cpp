@@ -57,6 +57,18 @@ void SdlWindow::SetClientSize(int width, int height)
         SDL_SetWindowSize(window_, std::max(width, 1), std::max(height, 1));
 }
 
+void SdlWindow::SetMinimumSize(int width, int height)
+{
+    if (window_ && options_.resizable)
+        SDL_SetWindowMinimumSize(window_, std::max(width, 0), std::max(height, 0));
+}
+
+void SdlWindow::Raise()
+{
+    if (window_)
+        SDL_RaiseWindow(window_);
+}
+
 void SdlWindow::MoveTo(int left, int top)
 {
     // SDL positions the client area, which is what the framework computes.
