@@ -51,6 +51,23 @@ TEST(LayoutValues, RealsAreEightyBitExtended)
     }
 }
 
+TEST(LayoutValues, SubnormalRealsAreInTheExtendedRange)
+{
+    // Below the smallest normal extended value (about 3.4e-4932) down to the smallest subnormal
+    // (about 3.6e-4951): the exponent field is 0 and the value is exact as rounded.
+    for (const char* text : {"1e-4940", "-1e-4940", "2.5e-4945", "3.6452e-4951", "1e-4932"}) {
+        const Bytes bytes = ValueBytes(text);
+        ASSERT_EQ(bytes.size(), 11u) << text;
+        EXPECT_EQ(bytes[0], 5) << text;
+        EXPECT_EQ((bytes[9] | (bytes[10] << 8)) & 0x7FFF, 0) << text;
+        layoutc::Extended80::Bytes payload;
+        std::copy(bytes.begin() + 1, bytes.end(), payload.begin());
+        const long double expected = std::strtold(text, nullptr);
+        EXPECT_NE(expected, 0.0L) << text;
+        EXPECT_EQ(layoutc::Extended80::Decode(payload), expected) << text;
+    }
+}
+
 TEST(LayoutValues, AsciiTextsAreShortOrLongStrings)
 {
     EXPECT_EQ(ValueBytes("\"Go\""), (Bytes{6, 2, 'G', 'o'}));
