@@ -386,6 +386,25 @@ char32_t TReader::ReadChar()
     return text.empty() ? 0 : text[0];
 }
 
+uint8_t TReader::ReadAnsiChar()
+{
+    const TValueTag tag = ReadValue();
+    if (!IsStringTag(tag))
+        InvalidValue();
+    // Narrow texts are code-page bytes already: the byte is the code. Wide and UTF-8 texts are
+    // converted character by character.
+    if (tag == TValueTag::String || tag == TValueTag::LString) {
+        const std::string bytes = tag == TValueTag::String ? ReadStr() : ReadBytes(ReadLength());
+        if (bytes.size() > 1)
+            InvalidValue();
+        return bytes.empty() ? 0 : uint8_t(bytes[0]);
+    }
+    const std::u32string text = textcodec::CodePoints(ReadTextPayload(tag));
+    if (text.size() > 1)
+        InvalidValue();
+    return text.empty() ? 0 : uint8_t(textcodec::CodePointToAnsi(text[0]));
+}
+
 std::string TReader::ReadIdent()
 {
     switch (ReadValue()) {
@@ -717,15 +736,10 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop)
         prop.setOrd(instance, value);
         return;
     }
-    case TTypeKind::Char: {
+    case TTypeKind::Char:
         require(prop.setOrd);
-        // A character property holds one byte; characters beyond Latin-1 do not fit.
-        const char32_t c = ReadChar();
-        if (c > 0xFF)
-            InvalidValue();
-        prop.setOrd(instance, int64_t(c));
+        prop.setOrd(instance, int64_t(ReadAnsiChar()));
         return;
-    }
     case TTypeKind::Enumeration: {
         require(prop.setOrd);
         const int ordinal = prop.type->OrdinalOf(ReadIdent());
@@ -963,12 +977,12 @@ const TClassInfo& TReader::FindComponentClass(const std::string& className)
     if (onFindClass_)
         if (const TClassInfo* cls = onFindClass_(*this, className))
             return checked(cls);
+    // The classes of the published fields of the lookup root's class and its ancestors; not
+    // their ancestors, which would let a layout create any base class (TComponent itself).
     if (lookupRoot_)
         for (const TFieldInfo* field : lookupRoot_->ClassType().Fields())
-            if (field->fieldClass)
-                for (const TClassInfo* cls = &field->fieldClass(); cls; cls = cls->Parent())
-                    if (rtl::SameText(cls->Name(), className))
-                        return checked(cls);
+            if (field->fieldClass && rtl::SameText(field->fieldClass().Name(), className))
+                return checked(&field->fieldClass());
     return checked(FindRegisteredClass(className));
 }
 

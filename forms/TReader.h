@@ -133,6 +133,9 @@ public:
     std::string ReadString();      // 6, 12, 18, 20
     std::string ReadWideString();  // 18, 20, 6, 12
     char32_t ReadChar();       // any string form of at most one character; 0 for an empty one
+    // The same as the code of a character property: the code-page byte of the character
+    // ("?" for a character the code page lacks).
+    uint8_t ReadAnsiChar();
     std::string ReadIdent();   // 7; 8 "False", 9 "True", 13 "nil", 0 "Null"
     // 9 is true, any other tag false. The payload of another tag is skipped, so that the
     // stream stays in step.

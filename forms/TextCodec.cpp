@@ -1,6 +1,7 @@
 #include "forms/TextCodec.h"
 
 #include <cstdint>
+#include <iterator>
 
 namespace textcodec {
 
@@ -90,8 +91,6 @@ bool IsValidUtf8(std::string_view text)
 
 std::string AnsiToUtf8(std::string_view bytes)
 {
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() * 2);
     for (char c : bytes) {
@@ -104,6 +103,19 @@ std::string AnsiToUtf8(std::string_view bytes)
             AppendUtf8(out, char32_t(0x0410 + (b - 0xC0)));
     }
     return out;
+}
+
+char CodePointToAnsi(char32_t cp)
+{
+    if (cp < 0x80)
+        return char(cp);
+    if (cp >= 0x0410 && cp <= 0x044F)
+        return char(0xC0 + (cp - 0x0410));
+    if (cp != kReplacement)   // 0x98 has no character; U+FFFD stands for none either
+        for (size_t i = 0; i < std::size(kCp1251High); ++i)
+            if (kCp1251High[i] == cp)
+                return char(0x80 + i);
+    return '?';
 }
 
 std::string Utf16ToUtf8(std::u16string_view units)

@@ -24,9 +24,16 @@ int& Log::Alive()
     return count;
 }
 
+std::function<void(TComponent*)>& Log::OnLoaded()
+{
+    static std::function<void(TComponent*)> hook;
+    return hook;
+}
+
 void Log::Reset()
 {
     Loaded().clear();
+    OnLoaded() = nullptr;
 }
 
 void TBlob::DefineProperties(TFiler& filer)
@@ -68,6 +75,8 @@ void TWidget::Loaded()
     loadingWhileRead = loadingWhileRead || IsLoading();
     TComponent::Loaded();
     Log::Loaded().push_back(Name());
+    if (Log::OnLoaded())
+        Log::OnLoaded()(this);
 }
 
 void TFragile::SetLimit(int v)
@@ -129,6 +138,7 @@ F2_DEFINE_CLASS(TEntry, TCollectionItem, F2_NO_FACTORY)
 {
     c.Property("Caption", &TEntry::Caption, &TEntry::SetCaption);
     c.Property("Width", &TEntry::Width, &TEntry::SetWidth);
+    c.Property("Partner", &TEntry::Partner, &TEntry::SetPartner);
 }
 
 F2_DEFINE_CLASS(TWidget, TComponent, F2_FACTORY(TWidget))
@@ -172,4 +182,5 @@ F2_DEFINE_CLASS(TTestForm, TComponent, F2_FACTORY(TTestForm))
 
 F2_DEFINE_CLASS(TMidForm, TTestForm, F2_FACTORY(TMidForm)) {}
 F2_DEFINE_CLASS(TLeafForm, TMidForm, F2_FACTORY(TLeafForm)) {}
+F2_DEFINE_CLASS(TNonVisual, TComponent, F2_FACTORY(TNonVisual)) {}
 F2_DEFINE_CLASS(TNotAComponent, TPersistent, F2_NO_FACTORY) {}

@@ -32,6 +32,8 @@ using TTickEvent = std::function<void(TObject* sender, int& amount)>;
 struct Log {
     static std::vector<std::string>& Loaded();   // "Name" of each Loaded call, in order
     static int& Alive();                           // widgets and forms currently alive
+    // Called by each widget's Loaded (after it is logged); empty unless a test sets it.
+    static std::function<void(TComponent* loaded)>& OnLoaded();
     static void Reset();
 };
 
@@ -68,6 +70,10 @@ public:
     int reads = 0;
 };
 
+class TWidget;
+
+// A collection item; its Partner is a component reference held by an object that is no
+// component.
 class TEntry : public TCollectionItem {
     F2_CLASS(TEntry, TCollectionItem)
 public:
@@ -76,10 +82,13 @@ public:
     void SetCaption(const std::string& v) { caption_ = v; }
     int Width() const { return width_; }
     void SetWidth(int v) { width_ = v; }
+    TWidget* Partner() const { return partner_; }
+    void SetPartner(TWidget* v) { partner_ = v; }
 
 private:
     std::string caption_;
     int width_ = 0;
+    TWidget* partner_ = nullptr;
 };
 
 class TWidget : public TComponent {
@@ -203,6 +212,13 @@ class TLeafForm : public TMidForm {
     F2_CLASS(TLeafForm, TMidForm)
 public:
     using TMidForm::TMidForm;
+};
+
+// A registered non-visual component: no field of any root has its class.
+class TNonVisual : public TComponent {
+    F2_CLASS(TNonVisual, TComponent)
+public:
+    using TComponent::TComponent;
 };
 
 // A published-field class that is no component: must not be creatable from a layout.

@@ -103,6 +103,7 @@ F2_DEFINE_CLASS(TFuzzItem, TCollectionItem, F2_NO_FACTORY)
 {
     c.Property("Caption", &TFuzzItem::Caption, &TFuzzItem::SetCaption);
     c.Property("Width", &TFuzzItem::Width, &TFuzzItem::SetWidth);
+    c.Property("Partner", &TFuzzItem::Partner, &TFuzzItem::SetPartner);
 }
 
 F2_DEFINE_CLASS(TFuzzWidget, TComponent, F2_FACTORY(TFuzzWidget))

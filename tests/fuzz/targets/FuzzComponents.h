@@ -3,7 +3,7 @@
 // published fields and handlers, a widget publishing a property of every kind the reader
 // knows (integer with and without identifiers, character, enumeration, set, floats, 64-bit
 // integer, string, variant, object references, sub-objects, text lists, a picture, a
-// collection, events), and a registered panel class that is found only through the class
+// collection whose items hold object references, events), and a registered panel class that is found only through the class
 // registry. Every instance is counted, so that the target can tell what a failed read left
 // behind.
 
@@ -38,6 +38,10 @@ struct FuzzCounters {
     static int& LoadedCalls();
 };
 
+class TFuzzWidget;
+
+// A collection item; its Partner is a component reference held by an object that is no
+// component, and that a second read of its collection frees.
 class TFuzzItem : public TCollectionItem {
     F2_CLASS(TFuzzItem, TCollectionItem)
 public:
@@ -46,10 +50,13 @@ public:
     void SetCaption(const std::string& v) { caption_ = v; }
     int Width() const { return width_; }
     void SetWidth(int v) { width_ = v; }
+    TFuzzWidget* Partner() const { return partner_; }
+    void SetPartner(TFuzzWidget* v) { partner_ = v; }
 
 private:
     std::string caption_;
     int width_ = 0;
+    TFuzzWidget* partner_ = nullptr;
 };
 
 class TFuzzWidget : public TComponent {

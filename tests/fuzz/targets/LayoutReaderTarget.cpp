@@ -78,11 +78,24 @@ std::string Lower(std::string text)
     return text;
 }
 
+// A reference assigned to a collection item names a component that lives: a dangling one would
+// be caught here by AddressSanitizer.
+void CheckItems(const TComponent& component)
+{
+    const auto* widget = dynamic_cast<const TFuzzWidget*>(&component);
+    if (!widget)
+        return;
+    for (int i = 0; i < widget->Entries()->Count(); ++i)
+        if (const TFuzzWidget* partner = static_cast<const TFuzzItem*>(widget->Entries()->Items(i))->Partner())
+            F2_FUZZ_CHECK(kName, IsIdentifier(partner->Name()), "an item refers to a component without a name");
+}
+
 void CheckTree(const TComponent& owner)
 {
     std::set<std::string> names;
     for (int i = 0; i < owner.ComponentCount(); ++i) {
         const TComponent* child = owner.Components(i);
+        CheckItems(*child);
         F2_FUZZ_CHECK(kName, child->Owner() == &owner, "a component's owner does not list it");
         F2_FUZZ_CHECK(kName, !child->IsLoading(), "component " + child->Name() + " is still loading");
         if (!child->Name().empty()) {
