@@ -5,10 +5,11 @@
 #include "forms/TCollection.h"
 #include "forms/TComponent.h"
 #include "forms/TMemoryStream.h"
-#include "forms/TextCodec.h"
+#include "rtl/AnsiCodePage.h"
 #include "rtl/Exception.h"
 #include "rtl/Format.h"
 #include "rtl/Text.h"
+#include "rtl/Utf8.h"
 
 #include <algorithm>
 #include <bit>
@@ -332,17 +333,12 @@ std::string TReader::ReadTextPayload(TValueTag tag)
 {
     switch (tag) {
     case TValueTag::String:
-        return textcodec::AnsiToUtf8(ReadStr());
+        return rtl::AnsiToUtf8(ReadStr());
     case TValueTag::LString:
-        return textcodec::AnsiToUtf8(ReadBytes(ReadLength()));
+        return rtl::AnsiToUtf8(ReadBytes(ReadLength()));
     case TValueTag::UTF8String: {
         std::string text = ReadBytes(ReadLength());
-        if (textcodec::IsValidUtf8(text))
-            return text;
-        std::string repaired;
-        for (char32_t cp : textcodec::CodePoints(text))
-            textcodec::AppendUtf8(repaired, cp);
-        return repaired;
+        return rtl::utf8::IsValid(text) ? text : rtl::utf8::Encode(rtl::utf8::Decode(text));
     }
     case TValueTag::WString: {
         const uint32_t count = ReadLength();
@@ -357,7 +353,7 @@ std::string TReader::ReadTextPayload(TValueTag tag)
             units.append(chunk, n);
             left -= n;
         }
-        return textcodec::Utf16ToUtf8(units);
+        return rtl::utf8::FromUtf16(units);
     }
     default:
         InvalidValue();
@@ -380,7 +376,7 @@ std::string TReader::ReadWideString()
 
 char32_t TReader::ReadChar()
 {
-    const std::u32string text = textcodec::CodePoints(ReadString());
+    const std::u32string text = rtl::utf8::Decode(ReadString());
     if (text.size() > 1)
         InvalidValue();
     return text.empty() ? 0 : text[0];
@@ -399,10 +395,10 @@ uint8_t TReader::ReadAnsiChar()
             InvalidValue();
         return bytes.empty() ? 0 : uint8_t(bytes[0]);
     }
-    const std::u32string text = textcodec::CodePoints(ReadTextPayload(tag));
+    const std::u32string text = rtl::utf8::Decode(ReadTextPayload(tag));
     if (text.size() > 1)
         InvalidValue();
-    return text.empty() ? 0 : uint8_t(textcodec::CodePointToAnsi(text[0]));
+    return text.empty() ? 0 : uint8_t(rtl::CodePointToAnsi(text[0]));
 }
 
 std::string TReader::ReadIdent()

@@ -1,7 +1,7 @@
 #include "tools/layoutc/LayoutLexer.h"
 
 #include "tools/layoutc/ELayoutError.h"
-#include "tools/layoutc/Utf8.h"
+#include "rtl/Utf8.h"
 #include "rtl/Format.h"
 
 #include <charconv>
@@ -252,7 +252,7 @@ LayoutToken LayoutLexer::String(bool wide)
         raw += c;
         ++pos_;
     }
-    if (!Utf8::IsValid(raw))
+    if (!rtl::utf8::IsValid(raw))
         Fail("string is not valid UTF-8");
     token.text = std::move(raw);
     return token;
@@ -287,7 +287,7 @@ void LayoutLexer::Escape(std::string& out)
         const char32_t value = HexDigits(2, pos_);
         if (value > 0xFF)
             Fail("escape \\x needs two hexadecimal digits");
-        Utf8::Append(out, value);
+        rtl::utf8::Append(out, value);
         return;
     }
     case 'u': {
@@ -301,10 +301,10 @@ void LayoutLexer::Escape(std::string& out)
         if (close >= text_.size() || text_[close] != '}' || count == 0 || count > 6)
             Fail("escape \\u must be written \\u{hex digits}, 1 to 6 digits");
         const char32_t value = HexDigits(count, pos_);
-        if (!Utf8::IsScalarValue(value))
+        if (!rtl::utf8::IsScalarValue(value))
             Fail(rtl::Format("escape \\u{%X} is not a Unicode character", static_cast<uint32_t>(value)));
         ++pos_; // the closing brace
-        Utf8::Append(out, value);
+        rtl::utf8::Append(out, value);
         return;
     }
     default:

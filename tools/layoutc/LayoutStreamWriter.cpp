@@ -1,7 +1,7 @@
 #include "tools/layoutc/LayoutStreamWriter.h"
 
 #include "tools/layoutc/Extended80.h"
-#include "tools/layoutc/Utf8.h"
+#include "rtl/Utf8.h"
 
 #include <limits>
 #include <stdexcept>
@@ -78,17 +78,17 @@ void LayoutStreamWriter::Real(long double value)
 
 void LayoutStreamWriter::Text(std::string_view text, bool wide)
 {
-    if (!Utf8::IsValid(text))
+    if (!rtl::utf8::IsValid(text))
         throw std::invalid_argument("text is not valid UTF-8");
     if (wide) {
-        const std::u16string units = Utf8::ToUtf16(text);
+        const std::u16string units = rtl::utf8::ToUtf16(text);
         Tag(ValueTag::WString);
         Length(units.size());
         for (char16_t unit : units)
             Little(unit, 2);
         return;
     }
-    if (!Utf8::IsAscii(text)) {
+    if (!rtl::utf8::IsAscii(text)) {
         Tag(ValueTag::UTF8String);
         Length(text.size());
     } else if (text.size() > 255) {
