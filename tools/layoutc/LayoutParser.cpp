@@ -48,8 +48,8 @@ class LayoutParser::Nesting {
 public:
     Nesting(LayoutParser& parser, int line) : depth_(parser.depth_)
     {
-        if (depth_ >= kMaxNesting)
-            parser.Fail(line, rtl::Format("nesting is deeper than %d levels", kMaxNesting));
+        if (depth_ >= layoutstream::kMaxNesting)
+            parser.Fail(line, rtl::Format("nesting is deeper than %d levels", layoutstream::kMaxNesting));
         ++depth_;
     }
     ~Nesting() { --depth_; }
@@ -146,9 +146,9 @@ void LayoutParser::Component(bool root)
     while (IsModifier(Peek()) && !Peek(1).Is(':')) {
         const LayoutToken& modifier = Take();
         if (modifier.text == "inherited") {
-            flags |= PrefixInherited;
+            flags |= layoutstream::PrefixInherited;
         } else if (modifier.text == "inline") {
-            flags |= PrefixInline;
+            flags |= layoutstream::PrefixInline;
         } else {
             const LayoutToken& number = Peek();
             if (number.kind != LayoutToken::Kind::Integer)
@@ -157,7 +157,7 @@ void LayoutParser::Component(bool root)
                 number.integer > std::numeric_limits<int32_t>::max())
                 Fail(number.line, "position does not fit in 32 bits");
             position = Take().integer;
-            flags |= PrefixChildPosition;
+            flags |= layoutstream::PrefixChildPosition;
         }
     }
 

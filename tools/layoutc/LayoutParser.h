@@ -14,8 +14,9 @@
 //
 // The byte stream follows the order of the text exactly, so the same text always gives the
 // same bytes. Nesting (child components, lists, collections) is limited to the depth the
-// reader accepts, kMaxNesting levels below the root, so that a text the reader would refuse,
-// or one deep enough to exhaust the compiler's own stack, is refused with its line. Files named by file(), bitmap() and picture() are read relative to the layout's
+// reader accepts (layoutstream::kMaxNesting levels below the root), so that a text the reader
+// would refuse, or one deep enough to exhaust the compiler's own stack, is refused with its
+// line. Files named by file(), bitmap() and picture() are read relative to the layout's
 // folder and recorded as dependencies for the build.
 
 #include "tools/layoutc/LayoutStreamWriter.h"
@@ -30,10 +31,6 @@ namespace layoutc {
 
 class LayoutParser {
 public:
-    // The reader's limit: a child of the root is one level deep, each list or collection
-    // around a value one more.
-    static constexpr int kMaxNesting = 100;
-
 
     LayoutParser(std::vector<LayoutToken> tokens, std::string fileName, std::filesystem::path baseDir);
 

@@ -1,6 +1,6 @@
 #include "tools/layoutc/LayoutStreamWriter.h"
 
-#include "tools/layoutc/Extended80.h"
+#include "layoutstream/Extended80.h"
 #include "rtl/Utf8.h"
 
 #include <limits>
@@ -10,8 +10,7 @@ namespace layoutc {
 
 void LayoutStreamWriter::Signature()
 {
-    for (char c : std::string_view("TPF0"))
-        Byte(static_cast<uint8_t>(c));
+    bytes_.insert(bytes_.end(), layoutstream::kSignature.begin(), layoutstream::kSignature.end());
 }
 
 void LayoutStreamWriter::ShortString(std::string_view text, std::string_view what)
@@ -33,8 +32,8 @@ void LayoutStreamWriter::Prefix(uint8_t flags, int32_t position)
 {
     if (flags == 0)
         return;
-    Byte(static_cast<uint8_t>(0xF0 | (flags & 0x0F)));
-    if (flags & PrefixChildPosition)
+    Byte(static_cast<uint8_t>(layoutstream::kPrefixMark | (flags & 0x0F)));
+    if (flags & layoutstream::PrefixChildPosition)
         Integer(position);
 }
 
@@ -72,7 +71,7 @@ void LayoutStreamWriter::Integer(int64_t value)
 void LayoutStreamWriter::Real(long double value)
 {
     Tag(ValueTag::Extended);
-    for (uint8_t b : Extended80::Encode(value))
+    for (uint8_t b : layoutstream::Extended80::Encode(value))
         Byte(b);
 }
 
