@@ -60,7 +60,7 @@ struct Registered {
         RegisterClass(TTestForm::StaticClass());
         RegisterClass(TFragile::StaticClass());
         RegisterClass(TNotAComponent::StaticClass());
-        Log::Reset();
+        Census::Reset();
     }
 };
 
@@ -69,11 +69,11 @@ struct Registered {
 TEST(ReaderStructure, ARealisticLayoutBuildsTheWholeTree)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     std::unique_ptr<TComponent> root(ReadNew(Compile(kRealistic)));
     auto* form = dynamic_cast<TTestForm*>(root.get());
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(Log::Alive(), alive + 4);
+    EXPECT_EQ(Census::Alive(), alive + 4);
     EXPECT_EQ(form->Name(), "Form1");
     EXPECT_EQ(form->Caption(), "Фильтр");
     ASSERT_TRUE(form->Widget1 && form->Widget2 && form->Widget3);
@@ -86,7 +86,7 @@ TEST(ReaderStructure, ARealisticLayoutBuildsTheWholeTree)
     EXPECT_EQ(form->Widget2->Partner(), form->Widget1);
     // One Loaded per component, each while still loading; then no more loading. The root comes
     // first, then each component as its reading completes (a child before its parent).
-    EXPECT_EQ(Log::Loaded(), (std::vector<std::string>{"Form1", "Widget2", "Widget1", "Widget3"}));
+    EXPECT_EQ(Census::Loaded(), (std::vector<std::string>{"Form1", "Widget2", "Widget1", "Widget3"}));
     EXPECT_TRUE(form->Widget1->loadingWhileRead);
     EXPECT_FALSE(form->IsLoading() || form->Widget1->IsLoading() || form->Widget3->IsLoading());
     EXPECT_FALSE(form->ComponentState().Contains(csReading));
@@ -98,18 +98,18 @@ TEST(ReaderStructure, ARealisticLayoutBuildsTheWholeTree)
 TEST(ReaderStructure, AWrongSignatureFailsBeforeAnythingIsCreated)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     std::vector<uint8_t> bytes = Compile(kRealistic);
     bytes[3] = '1';
     EXPECT_EQ(ErrorOf<EReadError>([&] { delete ReadNew(bytes); }), "Invalid stream format");
     EXPECT_EQ(ErrorOf<EReadError>([&] { delete ReadNew({'T', 'P'}); }), "Invalid stream format");
-    EXPECT_EQ(Log::Alive(), alive);
+    EXPECT_EQ(Census::Alive(), alive);
 }
 
 TEST(ReaderStructure, AStreamCutAtEveryOffsetFailsCleanly)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     const std::vector<uint8_t> full = Compile(kRealistic);
     for (size_t cut = 0; cut < full.size(); ++cut) {
         const std::vector<uint8_t> part(full.begin(), full.begin() + std::ptrdiff_t(cut));
@@ -123,19 +123,19 @@ TEST(ReaderStructure, AStreamCutAtEveryOffsetFailsCleanly)
         const bool expected = cut < 4 ? message == "Invalid stream format"
                                       : message.ends_with("Stream read error");
         EXPECT_TRUE(expected) << "cut at " << cut << ": " << message;
-        EXPECT_EQ(Log::Alive(), alive) << "cut at " << cut;
+        EXPECT_EQ(Census::Alive(), alive) << "cut at " << cut;
         // Into a given root: the caller's instance survives, what the reader made is owned by it.
         TTestForm form;
         EXPECT_THROW(ReadInto(form, part), Exception) << "cut at " << cut;
     }
-    EXPECT_EQ(Log::Alive(), alive);
+    EXPECT_EQ(Census::Alive(), alive);
     EXPECT_EQ(PendingReferences::Global().Count(), 0u);
 }
 
 TEST(ReaderStructure, ClassesComeFromTheRootsFieldsOrTheRegistryAndMustBeComponents)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     TTestForm unknown;
     EXPECT_EQ(ErrorOf<EClassNotFound>([&] { ReadInto(unknown, Compile("Form1 : TTestForm {\n X : TNope {\n Left = 1\n }\n}")); }),
               "Class TNope not found");
@@ -159,7 +159,7 @@ TEST(ReaderStructure, ClassesComeFromTheRootsFieldsOrTheRegistryAndMustBeCompone
     ReadInto(leaf, Compile("Form1 : TLeafForm {\n Widget1 : twidget {\n }\n}"));
     ASSERT_NE(leaf.Widget1, nullptr);
     form.reset();
-    EXPECT_EQ(Log::Alive(), alive + 5);   // the failed forms above are still alive, and leaf with its widget
+    EXPECT_EQ(Census::Alive(), alive + 5);   // the failed forms above are still alive, and leaf with its widget
 }
 
 TEST(ReaderStructure, ASecondRootOfTheSameNameIsRenamedProcessWide)
@@ -181,13 +181,13 @@ TEST(ReaderStructure, ASecondRootOfTheSameNameIsRenamedProcessWide)
 TEST(ReaderStructure, ChildNamesAreCheckedAndFailuresFreeTheNewComponent)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     {
         TTestForm form;
         EXPECT_EQ(ErrorOf<EComponentError>([&] { ReadInto(form, Compile("Form1 : TTestForm {\n Widget1 : TWidget {\n }\n widget1 : TWidget {\n }\n}")); }),
                   "A component named widget1 already exists");
         EXPECT_EQ(form.ComponentCount(), 1);
-        EXPECT_EQ(Log::Alive(), alive + 2);
+        EXPECT_EQ(Census::Alive(), alive + 2);
     }
     {
         Bytes b;
@@ -203,7 +203,7 @@ TEST(ReaderStructure, ChildNamesAreCheckedAndFailuresFreeTheNewComponent)
                   "Error reading F.Limit: Limit too high");
         EXPECT_EQ(form.ComponentCount(), 0);
     }
-    EXPECT_EQ(Log::Alive(), alive);
+    EXPECT_EQ(Census::Alive(), alive);
 }
 
 TEST(ReaderStructure, TheErrorHookLetsReadingGoOnAfterTheFailingPart)
@@ -291,9 +291,9 @@ TEST(ReaderReferences, AReferenceOfAnItemFreedByASecondReadOfItsCollectionIsDrop
     ASSERT_TRUE(form.Widget1 && form.Widget2);
     TCollection* entries = form.Widget1->Entries();
     ASSERT_EQ(entries->Count(), 2);
-    EXPECT_EQ(static_cast<TEntry*>(entries->Items(0))->Caption(), "kept");
-    EXPECT_EQ(static_cast<TEntry*>(entries->Items(0))->Partner(), nullptr);
-    EXPECT_EQ(static_cast<TEntry*>(entries->Items(1))->Partner(), form.Widget2);
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(0))->Caption(), "kept");
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(0))->Partner(), nullptr);
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(1))->Partner(), form.Widget2);
     EXPECT_EQ(PendingReferences::Global().Count(), before);
 }
 
@@ -324,15 +324,15 @@ TEST(ReaderReferences, AReferenceWaitingForAnotherWindowGoesWithTheObjectHolding
 TEST(ReaderStructure, AComponentFreedByAnEarlierOnesLoadedIsNotNotified)
 {
     Registered registered;
-    Log::OnLoaded() = [](TComponent* loaded) {
+    Census::OnLoaded() = [](TComponent* loaded) {
         if (loaded->Name() == "Widget2")
             delete loaded->Owner()->FindComponent("Widget3");
     };
     TTestForm form;
     ReadInto(form, Compile("Form1 : TTestForm {\n Widget1 : TWidget {\n }\n Widget2 : TWidget {\n }\n"
                            " Widget3 : TWidget {\n }\n}"));
-    Log::OnLoaded() = nullptr;
-    EXPECT_EQ(Log::Loaded(), (std::vector<std::string>{"Form1", "Widget1", "Widget2"}));
+    Census::OnLoaded() = nullptr;
+    EXPECT_EQ(Census::Loaded(), (std::vector<std::string>{"Form1", "Widget1", "Widget2"}));
     EXPECT_EQ(form.Widget3, nullptr);
     EXPECT_FALSE(form.IsLoading() || form.Widget1->IsLoading() || form.Widget2->IsLoading());
 }
@@ -429,7 +429,7 @@ TEST(LayoutLoader, ReadsEveryLayoutOfTheAncestryInOnePass)
     ASSERT_TRUE(form.Widget1 && form.Widget2);
     EXPECT_EQ(form.Widget1->Left(), 4);
     EXPECT_EQ(form.Widget1->Caption(), "w");
-    EXPECT_EQ(Log::Loaded(), (std::vector<std::string>{"Form1", "Widget1", "Widget2"}));
+    EXPECT_EQ(Census::Loaded(), (std::vector<std::string>{"Form1", "Widget1", "Widget2"}));
     EXPECT_FALSE(form.IsLoading());
 
     TLeafForm none;

@@ -376,11 +376,11 @@ TEST(ReaderValues, CollectionsAreClearedAndFilledItemByItem)
     auto form = ReadForm(WidgetLayout("Entries = collection {\n item { Caption = \"a\" }\n item 5 { Width = 3 }\n}"));
     TCollection* entries = W1(form).Entries();
     ASSERT_EQ(entries->Count(), 2);
-    EXPECT_EQ(static_cast<TEntry*>(entries->Items(0))->Caption(), "a");
-    EXPECT_EQ(static_cast<TEntry*>(entries->Items(1))->Width(), 3);
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(0))->Caption(), "a");
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(1))->Width(), 3);
     EXPECT_EQ(W1(form).entriesAssigned, 0);
     // An item's own failure is reported for the item, inside the collection's record.
     TTestForm bad;
     EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(bad, Compile(WidgetLayout("Entries = collection {\n item { Width = \"x\" }\n}"))); }),
-              "Error reading Widget1.Entries: Error reading TEntry.Width: Invalid property value");
+              "Error reading Widget1.Entries: Error reading TKitItem.Width: Invalid property value");
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the hand-made seed streams of the layout_reader fuzz target: one stream that uses
-every value tag on the fuzz component classes (FuzzComponents.h), component prefixes, and one
-stream per failure the reader reports. Each goes in as it is and with option bytes in front
-(see LayoutReaderTarget.cpp). Files: tests/fuzz/corpus/layout_reader/seed-*."""
+every value tag on the fuzz component classes (FuzzComponents.h, on the shared
+ReaderComponents.h), component prefixes, and one stream per failure the reader reports. Each
+goes in as it is and with option bytes in front (see LayoutReaderTarget.cpp). Files:
+tests/fuzz/corpus/layout_reader/seed-*."""
 
 import os
 import struct
