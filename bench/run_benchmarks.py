@@ -24,6 +24,7 @@ TIME_TARGETS_US = {
     "BM_ChartRender": 60.0,
     "BM_LoadMainWindow": 2000.0,
     "BM_StartupToFirstFrame": 10000.0,
+    "BM_ReadSiblings/40000": 250000.0,
 }
 PEER_MIN_RATIO = 100.0
 MEMORY_LIMIT_KIB = 30 * 1024

@@ -1,79 +1,18 @@
 #include "forms/EditBuffer.h"
 
 #include "platform/Desktop.h"
+#include "rtl/Utf8.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes UTF-8; a malformed byte becomes U+FFFD so that no input is lost silently or stops
-// the rest of the text from arriving.
-std::u32string Decode(std::string_view s)
-{
-    std::u32string out;
-    out.reserve(s.size());
-    size_t i = 0;
-    while (i < s.size()) {
-        const unsigned b0 = static_cast<unsigned char>(s[i]);
-        int extra = 0;
-        char32_t cp = 0, min = 0;
-        if (b0 < 0x80) { out.push_back(b0); ++i; continue; }
-        if ((b0 & 0xE0) == 0xC0) { extra = 1; cp = b0 & 0x1F; min = 0x80; }
-        else if ((b0 & 0xF0) == 0xE0) { extra = 2; cp = b0 & 0x0F; min = 0x800; }
-        else if ((b0 & 0xF8) == 0xF0) { extra = 3; cp = b0 & 0x07; min = 0x10000; }
-        else { out.push_back(kReplacement); ++i; continue; }
-        bool good = i + size_t(extra) < s.size();
-        for (int k = 1; good && k <= extra; ++k) {
-            const unsigned b = static_cast<unsigned char>(s[i + size_t(k)]);
-            good = (b & 0xC0) == 0x80;
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        if (!good) { out.push_back(kReplacement); ++i; continue; }
-        i += size_t(extra) + 1;
-        const bool valid = cp >= min && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
-        out.push_back(valid ? cp : kReplacement);
-    }
-    return out;
-}
-
-void Encode(std::u32string_view s, std::string& out)
-{
-    out.clear();
-    out.reserve(s.size());
-    for (char32_t c : s) {
-        if (c < 0x80) {
-            out.push_back(char(c));
-        } else if (c < 0x800) {
-            out.push_back(char(0xC0 | (c >> 6)));
-            out.push_back(char(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(char(0xE0 | (c >> 12)));
-            out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(char(0xF0 | (c >> 18)));
-            out.push_back(char(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (c & 0x3F)));
-        }
-    }
-}
-
-std::string EncodeRange(std::u32string_view s)
-{
-    std::string out;
-    Encode(s, out);
-    return out;
-}
-
 // A single-line edit keeps the first line of what it is given; a NUL ends text as it does for
 // the desktop's string-based calls.
 std::u32string FirstLine(std::string_view utf8)
 {
-    std::u32string text = Decode(utf8);
+    std::u32string text = rtl::utf8::Decode(utf8);
     const auto end = std::find_if(text.begin(), text.end(),
                                   [](char32_t c) { return c == U'\r' || c == U'\n' || c == 0; });
     text.erase(end, text.end());
@@ -92,7 +31,7 @@ bool IsSpace(char32_t c)
 const std::string& EditBuffer::Text() const
 {
     if (!utf8Valid_) {
-        Encode(text_, utf8_);
+        utf8_ = rtl::utf8::Encode(text_);
         utf8Valid_ = true;
     }
     return utf8_;
@@ -100,7 +39,7 @@ const std::string& EditBuffer::Text() const
 
 bool EditBuffer::SetText(std::string_view utf8)
 {
-    std::u32string text = Decode(utf8);
+    std::u32string text = rtl::utf8::Decode(utf8);
     if (text == text_)
         return false;
     text_ = std::move(text);
@@ -118,7 +57,7 @@ std::string EditBuffer::TextRange(int start, int end) const
     end = Clamp(end);
     if (end <= start)
         return {};
-    return EncodeRange(std::u32string_view(text_).substr(size_t(start), size_t(end - start)));
+    return rtl::utf8::Encode(std::u32string_view(text_).substr(size_t(start), size_t(end - start)));
 }
 
 int EditBuffer::Clamp(int position) const
@@ -375,10 +314,10 @@ EditBuffer::KeyResult EditBuffer::Char(char32_t ch)
     case 0x1A: return {true, Undo()};
     default: break;
     }
-    if (ch < 0x20 || ch == 0x7F || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
+    if (ch < 0x20 || ch == 0x7F || !rtl::utf8::IsScalarValue(ch))
         return {false, false};
     std::string utf8;
-    Encode(std::u32string_view(&ch, 1), utf8);
+    rtl::utf8::Append(utf8, ch);
     return {true, Type(utf8)};
 }
 
@@ -433,7 +372,7 @@ int EditBuffer::Measure(int start, int end, const TextMeasure& measure) const
 {
     if (end <= start)
         return 0;
-    return measure(EncodeRange(std::u32string_view(text_).substr(size_t(start), size_t(end - start))));
+    return measure(rtl::utf8::Encode(std::u32string_view(text_).substr(size_t(start), size_t(end - start))));
 }
 
 // The smallest s <= end whose text [s, end) is narrower than width. Widths shrink as s grows,

@@ -1,8 +1,6 @@
 #include "forms/LoadingPass.h"
 
-#include <algorithm>
-
-LoadingPass::LoadingPass() : watch_([this](TComponent* c) { Forget(c); }) {}
+#include "forms/TComponent.h"
 
 LoadingPass::~LoadingPass()
 {
@@ -13,36 +11,32 @@ void LoadingPass::Add(TComponent* component)
 {
     if (!component || Contains(component))
         return;
-    loaded_.push_back(component);
-    watch_.Watch(component);
+    index_[component] = loaded_.size();
+    loaded_.push_back({component, component->Lifetime()});
 }
 
 bool LoadingPass::Contains(const TComponent* component) const
 {
-    return std::find(loaded_.begin(), loaded_.end(), component) != loaded_.end();
+    const auto it = index_.find(component);
+    return it != index_.end() && !loaded_[it->second].alive.expired();
 }
 
 std::vector<TComponent*> LoadingPass::Components() const
 {
     std::vector<TComponent*> result;
-    for (TComponent* c : loaded_)
-        if (c)
-            result.push_back(c);
+    for (const Entry& entry : loaded_)
+        if (!entry.alive.expired())
+            result.push_back(entry.component);
     return result;
-}
-
-void LoadingPass::Forget(TComponent* component)
-{
-    // Entries are blanked, not erased, so that Finish can go on with its index.
-    std::replace(loaded_.begin(), loaded_.end(), component, static_cast<TComponent*>(nullptr));
 }
 
 void LoadingPass::Finish()
 {
     try {
+        // By index: a Loaded may free components further on, which are then skipped.
         for (size_t i = 0; i < loaded_.size(); ++i)
-            if (TComponent* c = loaded_[i])
-                c->Loaded();
+            if (!loaded_[i].alive.expired())
+                loaded_[i].component->Loaded();
     } catch (...) {
         Abandon();
         throw;
@@ -52,10 +46,9 @@ void LoadingPass::Finish()
 
 void LoadingPass::Abandon()
 {
-    for (TComponent* c : loaded_)
-        if (c) {
-            c->SetComponentStateFlag(csLoading, false);
-            watch_.Unwatch(c);
-        }
+    for (const Entry& entry : loaded_)
+        if (!entry.alive.expired())
+            entry.component->SetComponentStateFlag(csLoading, false);
     loaded_.clear();
+    index_.clear();
 }

@@ -2,14 +2,19 @@
 // One loading pass: the components read so far, in reading order (the root first), which all
 // receive their after-load notification once the last layout of the pass has been read. A
 // window whose class and ancestors each have a layout reads all of them in one pass.
+// Entering a component and asking for it take constant time, so a layout with tens of
+// thousands of components reads in time proportional to its size.
 
-#include "forms/TComponentWatch.h"
+#include "forms/LifeToken.h"
 
+#include <unordered_map>
 #include <vector>
+
+class TComponent;
 
 class LoadingPass {
 public:
-    LoadingPass();
+    LoadingPass() = default;
     // A pass that was not finished (a read failed) ends the loading state without Loaded.
     ~LoadingPass();
     LoadingPass(const LoadingPass&) = delete;
@@ -27,8 +32,13 @@ public:
     void Abandon();
 
 private:
-    void Forget(TComponent* component);
+    struct Entry {
+        TComponent* component;
+        LifeToken::Watcher alive;
+    };
 
-    std::vector<TComponent*> loaded_;
-    TComponentWatch watch_;
+    std::vector<Entry> loaded_;
+    // Where each component stands in loaded_. A freed component's address may come back for a
+    // new one, so an entry counts only while its component lives.
+    std::unordered_map<const TComponent*, size_t> index_;
 };

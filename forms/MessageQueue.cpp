@@ -3,7 +3,7 @@
 #include "forms/HandleRegistry.h"
 #include "forms/TCustomForm.h"
 #include "platform/Desktop.h"
-#include "platform/Utf8.h"
+#include "rtl/Utf8.h"
 
 #include <deque>
 
@@ -62,14 +62,6 @@ uint32_t MouseMessageFor(const platform::Event& event)
     case platform::MouseButton::Middle: return down ? (dbl ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN) : WM_MBUTTONUP;
     default: return 0;
     }
-}
-
-std::u32string CodePoints(std::string_view utf8)
-{
-    std::u32string out;
-    for (size_t pos = 0; pos < utf8.size();)
-        out.push_back(platform::NextCodePoint(utf8, pos));
-    return out;
 }
 
 } // namespace
@@ -133,7 +125,7 @@ bool MessageQueue::TranslateMessage(const TMsg& msg)
         return false;
     const uint32_t charMessage = msg.message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
     // The characters come right after the key-down, before any later input.
-    std::u32string chars = CodePoints(msg.text);
+    std::u32string chars = rtl::utf8::Decode(msg.text);
     for (auto it = chars.rbegin(); it != chars.rend(); ++it)
         State().posted.push_front(TMsg{msg.hwnd, charMessage, uintptr_t(*it), msg.lParam, {}});
     return true;
@@ -201,7 +193,7 @@ bool MessageQueue::TranslateEvent(const platform::Event& event, TMsg& msg)
     case EventType::Text: {
         TWinControl* target = form->FocusedControl();
         const HWND hwnd = target ? target->Handle() : form->Handle();
-        for (char32_t ch : CodePoints(event.text))
+        for (char32_t ch : rtl::utf8::Decode(event.text))
             State().posted.push_back(TMsg{hwnd, WM_CHAR, uintptr_t(ch), 1, {}});
         return false;
     }

@@ -1,10 +1,10 @@
 #include "forms/PendingReferences.h"
 
 #include "forms/ClassInfo.h"
+#include "forms/TComponent.h"
 
 #include <algorithm>
-
-PendingReferences::PendingReferences() : watch_([this](TComponent* c) { Forget(c); }) {}
+#include <iterator>
 
 PendingReferences& PendingReferences::Global()
 {
@@ -15,9 +15,8 @@ PendingReferences& PendingReferences::Global()
 void PendingReferences::Add(const TComponentReference& reference)
 {
     std::lock_guard lock(mutex_);
-    entries_.push_back(reference);
-    watch_.Watch(reference.root);
-    watch_.Watch(reference.component);
+    entries_.push_back({reference, reference.root->Lifetime(), reference.component->Lifetime(),
+                        reference.instance->Lifetime()});
 }
 
 TComponent* PendingReferences::FindNested(const TComponent* root, const std::string& name)
@@ -42,53 +41,33 @@ TComponent* PendingReferences::FindNested(const TComponent* root, const std::str
 void PendingReferences::Resolve()
 {
     std::lock_guard lock(mutex_);
-    // Setters may free components (and so change the list); take the entries one by one.
-    for (size_t i = 0; i < entries_.size();) {
-        const TComponentReference ref = entries_[i];
-        TComponent* target = FindNested(ref.root, ref.name);
-        if (!target) {
-            ++i;
+    // The entries are taken out of the list while setters run: a setter may free objects (whose
+    // entries further on are then skipped) or read another window (which adds entries).
+    std::vector<Entry> waiting;
+    waiting.swap(entries_);
+    std::vector<Entry> unresolved;
+    for (Entry& entry : waiting) {
+        if (!entry.Alive())
             continue;
-        }
-        entries_.erase(entries_.begin() + std::ptrdiff_t(i));
-        UnwatchUnused(ref.root);
-        UnwatchUnused(ref.component);
-        ref.property->setObject(ref.instance, target);
+        const TComponentReference& ref = entry.reference;
+        if (TComponent* target = FindNested(ref.root, ref.name))
+            ref.property->setObject(ref.instance, target);
+        else
+            unresolved.push_back(std::move(entry));
     }
+    unresolved.insert(unresolved.end(), std::make_move_iterator(entries_.begin()),
+                      std::make_move_iterator(entries_.end()));
+    entries_ = std::move(unresolved);
 }
 
 void PendingReferences::Discard(const TComponent* root)
 {
     std::lock_guard lock(mutex_);
-    std::vector<TComponent*> components;
-    for (const TComponentReference& r : entries_)
-        if (r.root == root)
-            components.push_back(r.component);
-    std::erase_if(entries_, [root](const TComponentReference& r) { return r.root == root; });
-    for (TComponent* c : components)
-        UnwatchUnused(c);
-    UnwatchUnused(const_cast<TComponent*>(root));
-}
-
-void PendingReferences::UnwatchUnused(TComponent* component)
-{
-    const bool used = std::any_of(entries_.begin(), entries_.end(), [component](const TComponentReference& r) {
-        return r.root == component || r.component == component;
-    });
-    if (!used)
-        watch_.Unwatch(component);
+    std::erase_if(entries_, [root](const Entry& e) { return !e.Alive() || e.reference.root == root; });
 }
 
 size_t PendingReferences::Count() const
 {
     std::lock_guard lock(mutex_);
-    return entries_.size();
-}
-
-void PendingReferences::Forget(TComponent* component)
-{
-    std::lock_guard lock(mutex_);
-    std::erase_if(entries_, [component](const TComponentReference& r) {
-        return r.root == component || r.component == component;
-    });
+    return size_t(std::count_if(entries_.begin(), entries_.end(), [](const Entry& e) { return e.Alive(); }));
 }

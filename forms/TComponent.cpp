@@ -6,6 +6,7 @@
 #include "rtl/Text.h"
 
 #include <algorithm>
+#include <iterator>
 
 F2_DEFINE_CLASS(TComponent, TPersistent, F2_FACTORY(TComponent))
 {
@@ -54,10 +55,23 @@ TComponent* TComponent::FindComponent(const std::string& name) const
 {
     if (name.empty())
         return nullptr;
-    for (TComponent* c : components_)
-        if (rtl::SameText(c->name_, name))
-            return c;
-    return nullptr;
+    const auto it = names_.find(rtl::UpperCase(name));
+    return it == names_.end() ? nullptr : it->second;
+}
+
+void TComponent::IndexName(TComponent* component)
+{
+    if (!component->name_.empty())
+        names_[rtl::UpperCase(component->name_)] = component;
+}
+
+void TComponent::UnindexName(TComponent* component)
+{
+    if (component->name_.empty())
+        return;
+    const auto it = names_.find(rtl::UpperCase(component->name_));
+    if (it != names_.end() && it->second == component)
+        names_.erase(it);
 }
 
 void TComponent::SetComponentStateFlag(TComponentStateFlag flag, bool on)
@@ -74,10 +88,14 @@ void TComponent::SetName(const std::string& name)
         return;
     if (!name.empty() && !rtl::IsValidIdent(name))
         throw EComponentError(rtl::Format("''%s'' is not a valid component name", name));
-    if (owner_)
+    if (owner_) {
         owner_->ValidateRename(this, name_, name);
+        owner_->UnindexName(this);
+    }
     BindOwnerField(false);
     name_ = name;
+    if (owner_)
+        owner_->IndexName(this);
     BindOwnerField(true);
 }
 
@@ -108,13 +126,15 @@ void TComponent::BindOwnerField(bool bind)
 
 void TComponent::InsertComponent(TComponent* component)
 {
-    if (component->owner_)
-        component->owner_->RemoveComponent(component);
-    // A name already taken in the new owner would break lookups; refuse it.
+    // A name already taken in the new owner would break lookups; refuse it, before the
+    // component leaves its old owner (which keeps it, and frees it in time).
     if (!component->name_.empty())
         ValidateRename(component, std::string(), component->name_);
+    if (component->owner_)
+        component->owner_->RemoveComponent(component);
     components_.push_back(component);
     component->owner_ = this;
+    IndexName(component);
     component->BindOwnerField(true);
     Notification(component, opInsert);
 }
@@ -123,19 +143,29 @@ void TComponent::RemoveComponent(TComponent* component)
 {
     Notification(component, opRemove);
     component->BindOwnerField(false);
-    const auto it = std::find(components_.begin(), components_.end(), component);
-    if (it != components_.end())
-        components_.erase(it);
+    UnindexName(component);
+    // Searched from the end: components mostly go last first.
+    const auto it = std::find(components_.rbegin(), components_.rend(), component);
+    if (it != components_.rend())
+        components_.erase(std::next(it).base());
     component->owner_ = nullptr;
 }
 
 void TComponent::DestroyComponents()
 {
-    while (!components_.empty()) {
-        TComponent* last = components_.back();
-        RemoveComponent(last);
-        delete last;
+    const bool wasFreeing = freeingComponents_;
+    freeingComponents_ = true;
+    try {
+        while (!components_.empty()) {
+            TComponent* last = components_.back();
+            RemoveComponent(last);
+            delete last;
+        }
+    } catch (...) {
+        freeingComponents_ = wasFreeing;
+        throw;
     }
+    freeingComponents_ = wasFreeing;
 }
 
 void TComponent::Destroying()
@@ -168,8 +198,14 @@ void TComponent::RemoveFreeNotification(TComponent* component)
 
 void TComponent::Notification(TComponent* component, TOperation operation)
 {
-    if (operation == opRemove && component)
-        RemoveFreeNotification(component);
+    // Only a removal concerns the others: they may hold the component that goes. Telling each
+    // of them about every arrival, or about every removal while all of them go, would make
+    // building or freeing n siblings cost n * n.
+    if (operation != opRemove || !component)
+        return;
+    RemoveFreeNotification(component);
+    if (freeingComponents_)
+        return;
     for (size_t i = components_.size(); i-- > 0;)
         if (i < components_.size())
             components_[i]->Notification(component, operation);
@@ -206,6 +242,8 @@ void UnregisterGlobalComponent(TComponent* component)
 
 TComponent* FindGlobalComponent(const std::string& name)
 {
+    if (name.empty())
+        return nullptr;
     for (TComponent* c : GlobalComponents())
         if (rtl::SameText(c->Name(), name))
             return c;

@@ -1,11 +1,15 @@
 #pragma once
 // Components: named objects with an owner that frees them. Naming binds the owner's published
 // field of the same name (this is how a window's Edit1 field comes to point at its edit box),
-// and a component going away is announced to the others of its owner.
+// and a component going away is announced to its owner and the others of its owner (except
+// while the owner frees all of them: they all go, and one that must hear of another's end
+// earlier asks for a free notification). An owner finds its components by name through an
+// index, so that naming and lookups take constant time however many siblings there are.
 
 #include "forms/TPersistent.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 enum TComponentStateFlag { csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor,
@@ -79,6 +83,8 @@ public:
     std::string GetNamePath() const override { return name_; }
 
 protected:
+    // opInsert: component has just joined this owner; opRemove: component leaves this owner or
+    // is destroyed. The base class forwards removals to the owned components.
     virtual void Notification(TComponent* component, TOperation operation);
     virtual void ValidateRename(TComponent* component, const std::string& currentName,
                                 const std::string& newName);
@@ -87,6 +93,8 @@ protected:
 
 private:
     void BindOwnerField(bool bind);
+    void IndexName(TComponent* component);
+    void UnindexName(TComponent* component);
 
     TComponent* owner_ = nullptr;
     std::string name_;
@@ -95,12 +103,17 @@ private:
     int designTop_ = 0;
     TComponentState state_;
     bool subComponent_ = false;
+    bool freeingComponents_ = false;   // DestroyComponents is at work
     std::vector<TComponent*> components_;
+    // The named owned components by their upper-case name (names are unique per owner,
+    // compared without regard to case).
+    std::unordered_map<std::string, TComponent*> names_;
     std::vector<TComponent*> freeNotifies_;
 };
 
-// Components that are unique process-wide by name (windows). The layout reader makes a root's
-// name unique among these.
+// Components that are unique process-wide by name: every window while it lives. The layout
+// reader makes a root's name unique among these, and a reference such as "Form2.Edit1" finds
+// its window here. A component without a name is never found.
 void RegisterGlobalComponent(TComponent* component);
 void UnregisterGlobalComponent(TComponent* component);
 TComponent* FindGlobalComponent(const std::string& name);

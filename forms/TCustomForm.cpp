@@ -60,10 +60,15 @@ TCustomForm::TCustomForm(TComponent* owner)
     SetColor(clBtnFace);
     InitBounds(320, 240);
     FormList().push_back(this);
+    // Every window is known process-wide by its name while it lives: the layout reader makes a
+    // new window's name unique among them (a second Form1 becomes Form1_1) and resolves
+    // references into them ("Form2.Edit1").
+    RegisterGlobalComponent(this);
 }
 
 TCustomForm::~TCustomForm()
 {
+    UnregisterGlobalComponent(this);
     // Controls go while the form is still whole.
     DestroyComponents();
     icon_->SetOnChange(nullptr);

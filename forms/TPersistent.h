@@ -2,6 +2,7 @@
 // Objects with published properties that can be read from a layout and assigned to each other.
 
 #include "forms/ClassInfo.h"
+#include "forms/LifeToken.h"
 
 #include <string>
 
@@ -18,8 +19,13 @@ public:
     // The object that owns this one for naming purposes (a font's control, ...).
     virtual TPersistent* GetOwner() const { return nullptr; }
     virtual std::string GetNamePath() const;
+    // Expires when this object is destroyed (see LifeToken).
+    LifeToken::Watcher Lifetime() const { return lifeToken_.Watch(); }
 
 protected:
     // Called by Assign on the source when the destination does not know the source's class.
     virtual void AssignTo(TPersistent* dest);
+
+private:
+    LifeToken lifeToken_;
 };

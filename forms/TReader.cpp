@@ -5,37 +5,13 @@
 #include "forms/TCollection.h"
 #include "forms/TComponent.h"
 #include "forms/TMemoryStream.h"
-#include "forms/TextCodec.h"
 #include "rtl/Exception.h"
 #include "rtl/Format.h"
 #include "rtl/Text.h"
 
-#include <algorithm>
-#include <bit>
-#include <cmath>
-#include <cstring>
-#include <limits>
+using layoutstream::ValueTag;
 
 namespace {
-
-// Deeper nesting than any real layout has; it keeps a hostile stream from exhausting the stack.
-constexpr int kMaxDepth = 100;
-
-class DepthGuard {
-public:
-    explicit DepthGuard(int& depth) : depth_(depth)
-    {
-        if (depth_ >= kMaxDepth)
-            throw EReadError("Layout nesting is too deep");
-        ++depth_;
-    }
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-
-private:
-    int& depth_;
-};
 
 // Restores a reader field when a scope ends, also by an exception.
 template <class T>
@@ -51,32 +27,6 @@ private:
     T saved_;
 };
 
-// The 80-bit extended format: 64-bit significand with an explicit integer bit, 15-bit exponent
-// biased by 16383, sign in the top bit. Decoded by value, so it is exact wherever long double
-// has a 64-bit significand (x86-64) and correctly rounded elsewhere.
-long double DecodeExtended(const uint8_t (&b)[10])
-{
-    uint64_t significand = 0;
-    for (int i = 7; i >= 0; --i)
-        significand = (significand << 8) | b[i];
-    const unsigned signAndExponent = unsigned(b[8]) | (unsigned(b[9]) << 8);
-    const bool negative = (signAndExponent & 0x8000) != 0;
-    const int exponent = int(signAndExponent & 0x7FFF);
-    long double value;
-    if (exponent == 0x7FFF)
-        value = (significand << 1) == 0 ? std::numeric_limits<long double>::infinity()
-                                        : std::numeric_limits<long double>::quiet_NaN();
-    else
-        value = std::ldexp(static_cast<long double>(significand), (exponent == 0 ? 1 : exponent) - 16383 - 63);
-    return negative ? -value : value;
-}
-
-bool IsStringTag(TValueTag tag)
-{
-    return tag == TValueTag::String || tag == TValueTag::LString || tag == TValueTag::WString ||
-           tag == TValueTag::UTF8String;
-}
-
 // The name a failing property record is reported under.
 std::string InstanceName(TPersistent* instance)
 {
@@ -88,18 +38,11 @@ std::string InstanceName(TPersistent* instance)
 } // namespace
 
 TReader::TReader(TStream& stream, size_t bufferSize)
-    : stream_(stream), buffer_(std::max<size_t>(bufferSize, 16)), streamPosAtEnd_(stream.Position())
+    : ValueReader({[&stream](void* buffer, size_t count) { return stream.Read(buffer, count); },
+                   [&stream](int64_t position) { return stream.Seek(position, TSeekOrigin::Beginning); },
+                   stream.Position()},
+                  bufferSize)
 {
-}
-
-TReader::~TReader()
-{
-    try {
-        if (bufEnd_ > bufPos_)
-            stream_.Seek(-int64_t(bufEnd_ - bufPos_), TSeekOrigin::Current);
-    } catch (...) {
-        // A stream that cannot seek back leaves its position after the buffered bytes.
-    }
 }
 
 std::recursive_mutex& TReader::NameLock()
@@ -108,337 +51,39 @@ std::recursive_mutex& TReader::NameLock()
     return lock;
 }
 
-// ---- Byte access -------------------------------------------------------------------------
-
-int64_t TReader::Position() const
-{
-    return streamPosAtEnd_ - int64_t(bufEnd_ - bufPos_);
-}
-
-void TReader::FillBuffer()
-{
-    bufPos_ = 0;
-    bufEnd_ = stream_.Read(buffer_.data(), buffer_.size());
-    streamPosAtEnd_ += int64_t(bufEnd_);
-    if (bufEnd_ == 0)
-        throw EReadError("Stream read error");
-}
-
-void TReader::SetPosition(int64_t position)
-{
-    const int64_t bufferStart = streamPosAtEnd_ - int64_t(bufEnd_);
-    if (position >= bufferStart && position <= streamPosAtEnd_) {
-        bufPos_ = size_t(position - bufferStart);
-        return;
-    }
-    streamPosAtEnd_ = stream_.Seek(position, TSeekOrigin::Beginning);
-    bufPos_ = bufEnd_ = 0;
-}
-
-void TReader::Read(void* buffer, size_t count)
-{
-    auto* out = static_cast<uint8_t*>(buffer);
-    while (count > 0) {
-        if (bufPos_ == bufEnd_)
-            FillBuffer();
-        const size_t n = std::min(count, bufEnd_ - bufPos_);
-        std::memcpy(out, buffer_.data() + bufPos_, n);
-        bufPos_ += n;
-        out += n;
-        count -= n;
-    }
-}
-
-uint8_t TReader::ReadByte()
-{
-    if (bufPos_ == bufEnd_)
-        FillBuffer();
-    return buffer_[bufPos_++];
-}
-
-uint8_t TReader::PeekByte()
-{
-    if (bufPos_ == bufEnd_)
-        FillBuffer();
-    return buffer_[bufPos_];
-}
-
-template <class T>
-T TReader::ReadLittle()
-{
-    uint8_t bytes[sizeof(T)];
-    Read(bytes, sizeof bytes);
-    uint64_t value = 0;
-    for (size_t i = sizeof(T); i-- > 0;)
-        value = (value << 8) | bytes[i];
-    return static_cast<T>(value);
-}
-
-uint32_t TReader::ReadLength()
-{
-    return ReadLittle<uint32_t>();
-}
-
-std::string TReader::ReadBytes(uint32_t count)
-{
-    std::string bytes;
-    char chunk[4096];
-    for (uint32_t left = count; left > 0;) {
-        const uint32_t n = std::min<uint32_t>(left, sizeof chunk);
-        Read(chunk, n);
-        bytes.append(chunk, n);
-        left -= n;
-    }
-    return bytes;
-}
-
-void TReader::SkipBytes(uint64_t count)
-{
-    uint8_t chunk[256];
-    while (count > 0) {
-        const size_t n = size_t(std::min<uint64_t>(count, sizeof chunk));
-        Read(chunk, n);
-        count -= n;
-    }
-}
-
-std::string TReader::ReadStr()
-{
-    return ReadBytes(ReadByte());
-}
-
-void TReader::ReadSignature()
-{
-    char signature[4];
-    try {
-        Read(signature, sizeof signature);
-    } catch (const EReadError&) {
-        throw EReadError("Invalid stream format");
-    }
-    if (std::memcmp(signature, "TPF0", 4) != 0)
-        throw EReadError("Invalid stream format");
-}
-
-void TReader::ReadPrefix(uint8_t& flags, int32_t& position)
-{
-    flags = 0;
-    position = -1;
-    if ((PeekByte() & 0xF0) != 0xF0)
-        return;
-    flags = ReadByte() & 0x0F;
-    if (flags & ffChildPos)
-        position = ReadInteger();
-}
-
-// ---- Value readers -----------------------------------------------------------------------
-
-void TReader::InvalidValue()
-{
-    throw EReadError("Invalid property value");
-}
-
-bool TReader::IsIntegerTag(TValueTag tag) const
-{
-    return tag == TValueTag::Int8 || tag == TValueTag::Int16 || tag == TValueTag::Int32 ||
-           tag == TValueTag::Int64;
-}
-
-TValueTag TReader::NextValue()
-{
-    return static_cast<TValueTag>(PeekByte());
-}
-
-TValueTag TReader::ReadValue()
-{
-    return static_cast<TValueTag>(ReadByte());
-}
-
-int64_t TReader::ReadIntegerPayload(TValueTag tag)
-{
-    switch (tag) {
-    case TValueTag::Int8: return ReadLittle<int8_t>();
-    case TValueTag::Int16: return ReadLittle<int16_t>();
-    case TValueTag::Int32: return ReadLittle<int32_t>();
-    case TValueTag::Int64: return ReadLittle<int64_t>();
-    default: InvalidValue();
-    }
-}
-
-int32_t TReader::ReadInteger()
-{
-    const TValueTag tag = ReadValue();
-    if (tag != TValueTag::Int8 && tag != TValueTag::Int16 && tag != TValueTag::Int32)
-        InvalidValue();
-    return int32_t(ReadIntegerPayload(tag));
-}
-
-int64_t TReader::ReadInt64()
-{
-    const TValueTag tag = ReadValue();
-    if (!IsIntegerTag(tag))
-        InvalidValue();
-    return ReadIntegerPayload(tag);
-}
-
-long double TReader::ReadFloat()
-{
-    const TValueTag tag = ReadValue();
-    if (tag == TValueTag::Extended) {
-        uint8_t bytes[10];
-        Read(bytes, sizeof bytes);
-        return DecodeExtended(bytes);
-    }
-    if (!IsIntegerTag(tag))
-        InvalidValue();
-    return static_cast<long double>(ReadIntegerPayload(tag));
-}
-
-float TReader::ReadSingle()
-{
-    const TValueTag tag = ReadValue();
-    if (tag == TValueTag::Single)
-        return std::bit_cast<float>(ReadLittle<uint32_t>());
-    if (!IsIntegerTag(tag))
-        InvalidValue();
-    return static_cast<float>(ReadIntegerPayload(tag));
-}
-
-int64_t TReader::ReadCurrency()
-{
-    const TValueTag tag = ReadValue();
-    if (tag == TValueTag::Currency)
-        return ReadLittle<int64_t>();
-    if (!IsIntegerTag(tag))
-        InvalidValue();
-    const int64_t value = ReadIntegerPayload(tag);
-    // Scaling an integer that does not fit the currency range would overflow.
-    constexpr int64_t limit = std::numeric_limits<int64_t>::max() / 10000;
-    if (value > limit || value < -limit)
-        InvalidValue();
-    return value * 10000;
-}
-
-double TReader::ReadDate()
-{
-    const TValueTag tag = ReadValue();
-    if (tag == TValueTag::Date)
-        return std::bit_cast<double>(ReadLittle<uint64_t>());
-    if (!IsIntegerTag(tag))
-        InvalidValue();
-    return static_cast<double>(ReadIntegerPayload(tag));
-}
-
-std::string TReader::ReadTextPayload(TValueTag tag)
-{
-    switch (tag) {
-    case TValueTag::String:
-        return textcodec::AnsiToUtf8(ReadStr());
-    case TValueTag::LString:
-        return textcodec::AnsiToUtf8(ReadBytes(ReadLength()));
-    case TValueTag::UTF8String: {
-        std::string text = ReadBytes(ReadLength());
-        if (textcodec::IsValidUtf8(text))
-            return text;
-        std::string repaired;
-        for (char32_t cp : textcodec::CodePoints(text))
-            textcodec::AppendUtf8(repaired, cp);
-        return repaired;
-    }
-    case TValueTag::WString: {
-        const uint32_t count = ReadLength();
-        std::u16string units;
-        char16_t chunk[1024];
-        for (uint32_t left = count; left > 0;) {
-            const uint32_t n = std::min<uint32_t>(left, 1024);
-            uint8_t bytes[2048];
-            Read(bytes, size_t(n) * 2);
-            for (uint32_t i = 0; i < n; ++i)
-                chunk[i] = char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-            units.append(chunk, n);
-            left -= n;
-        }
-        return textcodec::Utf16ToUtf8(units);
-    }
-    default:
-        InvalidValue();
-    }
-}
-
-std::string TReader::ReadString()
-{
-    const TValueTag tag = ReadValue();
-    if (!IsStringTag(tag))
-        InvalidValue();
-    return ReadTextPayload(tag);
-}
-
-std::string TReader::ReadWideString()
-{
-    // Texts are UTF-8 inside the framework, so the narrow and the wide reader agree.
-    return ReadString();
-}
-
-char32_t TReader::ReadChar()
-{
-    const std::u32string text = textcodec::CodePoints(ReadString());
-    if (text.size() > 1)
-        InvalidValue();
-    return text.empty() ? 0 : text[0];
-}
-
-std::string TReader::ReadIdent()
-{
-    switch (ReadValue()) {
-    case TValueTag::Ident: return ReadStr();
-    case TValueTag::False: return "False";
-    case TValueTag::True: return "True";
-    case TValueTag::Nil: return "nil";
-    case TValueTag::Null: return "Null";
-    default: InvalidValue();
-    }
-}
-
-bool TReader::ReadBoolean()
-{
-    const TValueTag tag = ReadValue();
-    if (tag == TValueTag::True)
-        return true;
-    if (tag != TValueTag::False)
-        SkipPayload(tag);
-    return false;
-}
+// ---- Variants ----------------------------------------------------------------------------
 
 TVariant TReader::ReadVariant()
 {
-    const TValueTag tag = ReadValue();
+    const ValueTag tag = ReadValue();
     switch (tag) {
-    case TValueTag::Null: return TVariant::Null();
-    case TValueTag::Nil: return TVariant();
-    case TValueTag::False: return TVariant::FromBoolean(false);
-    case TValueTag::True: return TVariant::FromBoolean(true);
-    case TValueTag::Int8:
-    case TValueTag::Int16:
-    case TValueTag::Int32:
-    case TValueTag::Int64: return TVariant::FromInteger(ReadIntegerPayload(tag));
-    case TValueTag::Extended:
-    case TValueTag::Single:
-    case TValueTag::Currency:
-    case TValueTag::Date: {
+    case ValueTag::Null: return TVariant::Null();
+    case ValueTag::Nil: return TVariant();
+    case ValueTag::False: return TVariant::FromBoolean(false);
+    case ValueTag::True: return TVariant::FromBoolean(true);
+    case ValueTag::Int8:
+    case ValueTag::Int16:
+    case ValueTag::Int32:
+    case ValueTag::Int64: return TVariant::FromInteger(ReadIntegerPayload(tag));
+    case ValueTag::Extended:
+    case ValueTag::Single:
+    case ValueTag::Currency:
+    case ValueTag::Date: {
         SetPosition(Position() - 1);
-        if (tag == TValueTag::Extended)
+        if (tag == ValueTag::Extended)
             return TVariant::FromFloat(ReadFloat());
-        if (tag == TValueTag::Single)
+        if (tag == ValueTag::Single)
             return TVariant::FromFloat(ReadSingle());
-        if (tag == TValueTag::Currency)
+        if (tag == ValueTag::Currency)
             return TVariant::FromCurrency(ReadCurrency());
         return TVariant::FromDate(ReadDate());
     }
-    case TValueTag::String:
-    case TValueTag::LString:
-    case TValueTag::WString:
-    case TValueTag::UTF8String: return TVariant::FromString(ReadTextPayload(tag));
-    case TValueTag::List: {
-        DepthGuard guard(depth_);
+    case ValueTag::String:
+    case ValueTag::LString:
+    case ValueTag::WString:
+    case ValueTag::UTF8String: return TVariant::FromString(ReadTextPayload(tag));
+    case ValueTag::List: {
+        Nesting level(*this);
         std::vector<TVariant> items;
         while (!EndOfList())
             items.push_back(ReadVariant());
@@ -450,107 +95,6 @@ TVariant TReader::ReadVariant()
         // sets and collections are no variant values at all.
         throw EReadError("Stream read error");
     }
-}
-
-void TReader::ReadListBegin()
-{
-    if (ReadValue() != TValueTag::List)
-        InvalidValue();
-}
-
-void TReader::ReadListEnd()
-{
-    if (ReadValue() != TValueTag::Null)
-        InvalidValue();
-}
-
-bool TReader::EndOfList()
-{
-    return PeekByte() == 0;
-}
-
-void TReader::SkipValue()
-{
-    SkipPayload(ReadValue());
-}
-
-void TReader::SkipSetElements()
-{
-    while (true) {
-        const uint8_t length = ReadByte();
-        if (length == 0)
-            return;
-        SkipBytes(length);
-    }
-}
-
-void TReader::SkipPayload(TValueTag tag)
-{
-    switch (tag) {
-    case TValueTag::Null:
-    case TValueTag::False:
-    case TValueTag::True:
-    case TValueTag::Nil: return;
-    case TValueTag::List: {
-        DepthGuard guard(depth_);
-        while (!EndOfList())
-            SkipValue();
-        ReadListEnd();
-        return;
-    }
-    case TValueTag::Int8: SkipBytes(1); return;
-    case TValueTag::Int16: SkipBytes(2); return;
-    case TValueTag::Int32:
-    case TValueTag::Single: SkipBytes(4); return;
-    case TValueTag::Int64:
-    case TValueTag::Currency:
-    case TValueTag::Date: SkipBytes(8); return;
-    case TValueTag::Extended: SkipBytes(10); return;
-    case TValueTag::String:
-    case TValueTag::Ident: SkipBytes(ReadByte()); return;
-    case TValueTag::Binary:
-    case TValueTag::LString:
-    case TValueTag::UTF8String: SkipBytes(ReadLength()); return;
-    case TValueTag::WString: SkipBytes(uint64_t(ReadLength()) * 2); return;
-    case TValueTag::Set: SkipSetElements(); return;
-    case TValueTag::Collection: {
-        DepthGuard guard(depth_);
-        while (!EndOfList()) {
-            const TValueTag next = NextValue();
-            if (next == TValueTag::Int8 || next == TValueTag::Int16 || next == TValueTag::Int32)
-                SkipValue();
-            ReadListBegin();
-            SkipProperties();
-        }
-        ReadListEnd();
-        return;
-    }
-    }
-    InvalidValue();
-}
-
-void TReader::SkipProperties()
-{
-    while (!EndOfList()) {
-        ReadStr();
-        SkipValue();
-    }
-    ReadListEnd();
-}
-
-void TReader::SkipComponentBody()
-{
-    DepthGuard guard(depth_);
-    SkipProperties();
-    while (!EndOfList()) {
-        uint8_t flags;
-        int32_t position;
-        ReadPrefix(flags, position);
-        ReadStr();
-        ReadStr();
-        SkipComponentBody();
-    }
-    ReadListEnd();
 }
 
 // ---- Defined properties ------------------------------------------------------------------
@@ -571,20 +115,8 @@ void TReader::DefineBinaryProperty(const std::string& name, std::function<void(T
     if (definedDone_ || !rtl::SameText(name, propName_) || !read)
         return;
     definedDone_ = true;
-    const TValueTag tag = ReadValue();
-    if (tag != TValueTag::Binary) {
-        SkipPayload(tag);
-        InvalidValue();
-    }
-    // Copied in chunks: the stream's end, not the stored length, bounds what is allocated.
     TMemoryStream data;
-    uint8_t chunk[4096];
-    for (uint32_t left = ReadLength(); left > 0;) {
-        const uint32_t n = std::min<uint32_t>(left, sizeof chunk);
-        Read(chunk, n);
-        data.WriteBuffer(chunk, n);
-        left -= n;
-    }
+    ReadBinary([&data](const uint8_t* bytes, size_t count) { data.WriteBuffer(bytes, count); });
     data.SetPosition(0);
     const std::string saved = propName_;
     read(data);
@@ -704,7 +236,7 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop)
     switch (kind) {
     case TTypeKind::Integer: {
         require(prop.setOrd);
-        if (NextValue() != TValueTag::Ident) {
+        if (NextValue() != ValueTag::Ident) {
             prop.setOrd(instance, ReadInteger());
             return;
         }
@@ -717,15 +249,10 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop)
         prop.setOrd(instance, value);
         return;
     }
-    case TTypeKind::Char: {
+    case TTypeKind::Char:
         require(prop.setOrd);
-        // A character property holds one byte; characters beyond Latin-1 do not fit.
-        const char32_t c = ReadChar();
-        if (c > 0xFF)
-            InvalidValue();
-        prop.setOrd(instance, int64_t(c));
+        prop.setOrd(instance, int64_t(ReadAnsiChar()));
         return;
-    }
     case TTypeKind::Enumeration: {
         require(prop.setOrd);
         const int ordinal = prop.type->OrdinalOf(ReadIdent());
@@ -768,7 +295,7 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop)
 
 void TReader::ReadSetValue(TPersistent* instance, const TPropInfo& prop)
 {
-    if (ReadValue() != TValueTag::Set)
+    if (ReadValue() != ValueTag::Set)
         InvalidValue();
     const TTypeInfo* element = prop.type->ElementType();
     uint32_t bits = 0;
@@ -789,7 +316,7 @@ void TReader::ReadSetValue(TPersistent* instance, const TPropInfo& prop)
 void TReader::ReadObjectValue(TPersistent* instance, const TPropInfo& prop)
 {
     switch (NextValue()) {
-    case TValueTag::Nil:
+    case ValueTag::Nil:
         if (!prop.setObject) {
             SkipValue();
             throw EReadError("Property is read-only");
@@ -797,17 +324,17 @@ void TReader::ReadObjectValue(TPersistent* instance, const TPropInfo& prop)
         ReadValue();
         prop.setObject(instance, nullptr);
         return;
-    case TValueTag::Collection: {
+    case ValueTag::Collection: {
         ReadValue();
         auto* collection = dynamic_cast<TCollection*>(prop.getObject ? prop.getObject(instance) : nullptr);
         if (!collection) {
-            SkipPayload(TValueTag::Collection);
+            SkipPayload(ValueTag::Collection);
             InvalidValue();
         }
         ReadCollection(collection);
         return;
     }
-    case TValueTag::Ident: {
+    case ValueTag::Ident: {
         if (!prop.setObject) {
             SkipValue();
             throw EReadError("Property is read-only");
@@ -828,14 +355,14 @@ void TReader::ReadObjectValue(TPersistent* instance, const TPropInfo& prop)
 
 void TReader::ReadMethodValue(TPersistent* instance, const TPropInfo& prop)
 {
-    const TValueTag tag = NextValue();
-    if (tag == TValueTag::Nil) {
+    const ValueTag tag = NextValue();
+    if (tag == ValueTag::Nil) {
         ReadValue();
         if (!prop.setMethod(instance, TMethod{}))
             InvalidValue();
         return;
     }
-    if (tag != TValueTag::Ident)
+    if (tag != ValueTag::Ident)
         InvalidValue();
     ReadValue();
     const std::string name = ReadStr();
@@ -855,7 +382,7 @@ void TReader::ReadMethodValue(TPersistent* instance, const TPropInfo& prop)
 
 void TReader::ReadCollection(TCollection* collection)
 {
-    DepthGuard guard(depth_);
+    Nesting level(*this);
     collection->BeginUpdate();
     struct EndUpdate {
         TCollection* c;
@@ -864,8 +391,7 @@ void TReader::ReadCollection(TCollection* collection)
     if (!EndOfList())
         collection->Clear();
     while (!EndOfList()) {
-        const TValueTag next = NextValue();
-        if (next == TValueTag::Int8 || next == TValueTag::Int16 || next == TValueTag::Int32)
+        if (layoutstream::IsSmallIntegerTag(NextValue()))
             ReadInteger();   // the item's index, not needed to rebuild the list
         ReadListBegin();
         ReadProperties(collection->Add());
@@ -963,19 +489,19 @@ const TClassInfo& TReader::FindComponentClass(const std::string& className)
     if (onFindClass_)
         if (const TClassInfo* cls = onFindClass_(*this, className))
             return checked(cls);
+    // The classes of the published fields of the lookup root's class and its ancestors; not
+    // their ancestors, which would let a layout create any base class (TComponent itself).
     if (lookupRoot_)
         for (const TFieldInfo* field : lookupRoot_->ClassType().Fields())
-            if (field->fieldClass)
-                for (const TClassInfo* cls = &field->fieldClass(); cls; cls = cls->Parent())
-                    if (rtl::SameText(cls->Name(), className))
-                        return checked(cls);
+            if (field->fieldClass && rtl::SameText(field->fieldClass().Name(), className))
+                return checked(&field->fieldClass());
     return checked(FindRegisteredClass(className));
 }
 
 TComponent* TReader::CreateChild(uint8_t flags, const std::string& className, const std::string& name,
                                  bool& created)
 {
-    if (flags & ffInherited) {
+    if (flags & layoutstream::PrefixInherited) {
         TComponent* existing = lookupRoot_ ? lookupRoot_->FindComponent(name) : nullptr;
         if (!existing && onAncestorNotFound_) {
             const TClassInfo* cls = FindRegisteredClass(className);
@@ -1008,7 +534,7 @@ TComponent* TReader::CreateChild(uint8_t flags, const std::string& className, co
 
 TComponent* TReader::ReadComponent()
 {
-    DepthGuard guard(depth_);
+    Nesting level(*this);
     uint8_t flags;
     int32_t position;
     ReadPrefix(flags, position);
@@ -1029,7 +555,7 @@ TComponent* TReader::ReadComponent()
     Restore<TComponent*> savedLookup(lookupRoot_), savedComponent(component_);
     try {
         component->SetComponentStateFlag(csLoading, true);
-        if (flags & ffInline) {
+        if (flags & layoutstream::PrefixInline) {
             component->SetComponentStateFlag(csInline, true);
             lookupRoot_ = component;
         }
@@ -1038,7 +564,7 @@ TComponent* TReader::ReadComponent()
         component->ReadState(*this);
         component->SetComponentStateFlag(csReading, false);
         // A stored child position puts the component at that place among its parent's children.
-        if ((flags & ffChildPos) && position >= 0)
+        if ((flags & layoutstream::PrefixChildPosition) && position >= 0)
             if (TComponent* parent = component->GetParentComponent())
                 parent->SetChildOrder(component, position);
     } catch (...) {

@@ -5,6 +5,7 @@
 #include "forms/TCustomForm.h"
 #include "platform/DeviceContext.h"
 #include "platform/Desktop.h"
+#include "rtl/AnsiCodePage.h"
 #include "rtl/Exception.h"
 #include "rtl/Format.h"
 
@@ -380,7 +381,7 @@ bool TWinControl::DoKeyDown(TMessage& message)
 bool TWinControl::DoKeyPress(TMessage& message)
 {
     const auto codePoint = uint32_t(message.WParam);
-    const char original = CodePointToAnsi(codePoint);
+    const char original = rtl::CodePointToAnsi(codePoint);
     char key = original;
     if (TWinControl* form = PreviewForm())
         form->KeyPress(key);
@@ -520,19 +521,6 @@ void TWinControl::PaintSelf(platform::DeviceContext& dc, const platform::Rect& a
     dc.IntersectClip(area.Offset(-o.x, -o.y));
     Perform(WM_ERASEBKGND, reinterpret_cast<uintptr_t>(&dc));
     Perform(WM_PAINT, reinterpret_cast<uintptr_t>(&dc));
-}
-
-char CodePointToAnsi(uint32_t cp)
-{
-    if (cp < 0x80)
-        return char(cp);
-    if (cp >= 0x410 && cp <= 0x44F)
-        return char(0xC0 + (cp - 0x410));
-    if (cp == 0x401)
-        return char(0xA8);
-    if (cp == 0x451)
-        return char(0xB8);
-    return '?';
 }
 
 void TWinControl::SetChildOrder(TComponent* child, int order)

@@ -128,6 +128,3 @@ private:
     TKeyPressEvent onKeyPress_;
 };
 
-// The one-byte character a key-press handler sees for a code point: ASCII as it is, Cyrillic
-// in the classic Cyrillic code page, anything else "?".
-char CodePointToAnsi(uint32_t codePoint);

@@ -1,6 +1,6 @@
 #include "platform/Font.h"
 
-#include "platform/Utf8.h"
+#include "rtl/Utf8.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -139,7 +139,7 @@ int Font::TextWidth(std::string_view utf8)
 {
     int width = 0;
     for (size_t pos = 0; pos < utf8.size();)
-        width += GlyphFor(NextCodePoint(utf8, pos)).advance;
+        width += GlyphFor(rtl::utf8::Next(utf8, pos)).advance;
     return width;
 }
 

@@ -1,6 +1,6 @@
 #include "platform/TextRenderer.h"
 
-#include "platform/Utf8.h"
+#include "rtl/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@ int TextRenderer::Layout(Font& font, std::string_view utf8, const TextStyle& sty
     int pen = 0;
     int minX = 0, minY = 0, maxX = 0, maxY = m.height;
     for (size_t pos = 0; pos < utf8.size();) {
-        const Glyph& g = font.GlyphFor(NextCodePoint(utf8, pos));
+        const Glyph& g = font.GlyphFor(rtl::utf8::Next(utf8, pos));
         glyphs_.push_back(&g);
         pens_.push_back(pen);
         if (g.width > 0) {

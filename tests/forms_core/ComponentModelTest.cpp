@@ -188,6 +188,48 @@ TEST(Component, NamingBindsTheOwnersFieldAndChecksValidityAndUniqueness)
     EXPECT_EQ(shop.ComponentCount(), 1);
 }
 
+TEST(Component, LookupByNameFollowsRenamesOwnerChangesAndRemovals)
+{
+    TWorkshop shop(nullptr), other(nullptr);
+    auto* g = new TGadget(&shop);
+    g->SetName("First");
+    g->SetName("Second");
+    EXPECT_EQ(shop.FindComponent("first"), nullptr);
+    EXPECT_EQ(shop.FindComponent("SECOND"), g);
+    // A rename that only changes the case keeps the component found under either spelling.
+    g->SetName("SeCoNd");
+    EXPECT_EQ(shop.FindComponent("second"), g);
+    // The name is free once its holder is renamed away.
+    auto* h = new TGadget(&shop);
+    g->SetName("Third");
+    h->SetName("Second");
+    EXPECT_EQ(shop.FindComponent("Second"), h);
+    EXPECT_EQ(shop.FindComponent("Third"), g);
+
+    // Moving to another owner: found there, no longer here; a name taken there is refused.
+    other.InsertComponent(g);
+    EXPECT_EQ(shop.FindComponent("Third"), nullptr);
+    EXPECT_EQ(other.FindComponent("third"), g);
+    auto* clash = new TGadget(&other);
+    clash->SetName("Fourth");
+    auto* fourth = new TGadget(&shop);
+    fourth->SetName("Fourth");
+    EXPECT_THROW(other.InsertComponent(fourth), EComponentError);
+    EXPECT_EQ(other.FindComponent("Fourth"), clash);
+    EXPECT_EQ(fourth->Owner(), &shop);   // the refused move leaves it where it was
+    EXPECT_EQ(shop.FindComponent("Fourth"), fourth);
+
+    // Gone: not found, and its name may be given again.
+    delete h;
+    EXPECT_EQ(shop.FindComponent("Second"), nullptr);
+    auto* again = new TGadget(&shop);
+    again->SetName("second");
+    EXPECT_EQ(shop.FindComponent("Second"), again);
+    // Unnamed components are not found by an empty name.
+    new TGadget(&shop);
+    EXPECT_EQ(shop.FindComponent(""), nullptr);
+}
+
 TEST(Component, OwnerFreesOwnedComponentsAndAnnouncesRemovals)
 {
     int destroyed = 0;

@@ -6,6 +6,7 @@
 #include "forms/LayoutLoader.h"
 #include "forms/PendingReferences.h"
 #include "forms/ResourceTable.h"
+#include "tools/layoutc/ELayoutError.h"
 
 #include <map>
 
@@ -59,7 +60,7 @@ struct Registered {
         RegisterClass(TTestForm::StaticClass());
         RegisterClass(TFragile::StaticClass());
         RegisterClass(TNotAComponent::StaticClass());
-        Log::Reset();
+        Census::Reset();
     }
 };
 
@@ -68,11 +69,11 @@ struct Registered {
 TEST(ReaderStructure, ARealisticLayoutBuildsTheWholeTree)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     std::unique_ptr<TComponent> root(ReadNew(Compile(kRealistic)));
     auto* form = dynamic_cast<TTestForm*>(root.get());
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(Log::Alive(), alive + 4);
+    EXPECT_EQ(Census::Alive(), alive + 4);
     EXPECT_EQ(form->Name(), "Form1");
     EXPECT_EQ(form->Caption(), "Фильтр");
     ASSERT_TRUE(form->Widget1 && form->Widget2 && form->Widget3);
@@ -85,7 +86,7 @@ TEST(ReaderStructure, ARealisticLayoutBuildsTheWholeTree)
     EXPECT_EQ(form->Widget2->Partner(), form->Widget1);
     // One Loaded per component, each while still loading; then no more loading. The root comes
     // first, then each component as its reading completes (a child before its parent).
-    EXPECT_EQ(Log::Loaded(), (std::vector<std::string>{"Form1", "Widget2", "Widget1", "Widget3"}));
+    EXPECT_EQ(Census::Loaded(), (std::vector<std::string>{"Form1", "Widget2", "Widget1", "Widget3"}));
     EXPECT_TRUE(form->Widget1->loadingWhileRead);
     EXPECT_FALSE(form->IsLoading() || form->Widget1->IsLoading() || form->Widget3->IsLoading());
     EXPECT_FALSE(form->ComponentState().Contains(csReading));
@@ -97,18 +98,18 @@ TEST(ReaderStructure, ARealisticLayoutBuildsTheWholeTree)
 TEST(ReaderStructure, AWrongSignatureFailsBeforeAnythingIsCreated)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     std::vector<uint8_t> bytes = Compile(kRealistic);
     bytes[3] = '1';
     EXPECT_EQ(ErrorOf<EReadError>([&] { delete ReadNew(bytes); }), "Invalid stream format");
     EXPECT_EQ(ErrorOf<EReadError>([&] { delete ReadNew({'T', 'P'}); }), "Invalid stream format");
-    EXPECT_EQ(Log::Alive(), alive);
+    EXPECT_EQ(Census::Alive(), alive);
 }
 
 TEST(ReaderStructure, AStreamCutAtEveryOffsetFailsCleanly)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     const std::vector<uint8_t> full = Compile(kRealistic);
     for (size_t cut = 0; cut < full.size(); ++cut) {
         const std::vector<uint8_t> part(full.begin(), full.begin() + std::ptrdiff_t(cut));
@@ -122,33 +123,43 @@ TEST(ReaderStructure, AStreamCutAtEveryOffsetFailsCleanly)
         const bool expected = cut < 4 ? message == "Invalid stream format"
                                       : message.ends_with("Stream read error");
         EXPECT_TRUE(expected) << "cut at " << cut << ": " << message;
-        EXPECT_EQ(Log::Alive(), alive) << "cut at " << cut;
+        EXPECT_EQ(Census::Alive(), alive) << "cut at " << cut;
         // Into a given root: the caller's instance survives, what the reader made is owned by it.
         TTestForm form;
         EXPECT_THROW(ReadInto(form, part), Exception) << "cut at " << cut;
     }
-    EXPECT_EQ(Log::Alive(), alive);
+    EXPECT_EQ(Census::Alive(), alive);
     EXPECT_EQ(PendingReferences::Global().Count(), 0u);
 }
 
 TEST(ReaderStructure, ClassesComeFromTheRootsFieldsOrTheRegistryAndMustBeComponents)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     TTestForm unknown;
     EXPECT_EQ(ErrorOf<EClassNotFound>([&] { ReadInto(unknown, Compile("Form1 : TTestForm {\n X : TNope {\n Left = 1\n }\n}")); }),
               "Class TNope not found");
     TTestForm notComponent;
     EXPECT_EQ(ErrorOf<EClassNotFound>([&] { ReadInto(notComponent, Compile("Form1 : TTestForm {\n X : TNotAComponent {\n }\n}")); }),
               "Class TNotAComponent not found");
-    // TFragile is neither a field class nor an ancestor of one: found through the registry.
+    // TFragile is no field class: found through the registry.
     auto form = ReadForm("Form1 : TTestForm {\n F : tfragile {\n Limit = 3\n }\n}");
     EXPECT_EQ(form->FindComponent("F")->ClassName(), "TFragile");
     // The root's class must be registered when the reader creates the root.
     EXPECT_EQ(ErrorOf<EClassNotFound>([&] { delete ReadNew(Compile("Form1 : TMissing {\n}")); }),
               "Class TMissing not found");
+    // Only the field classes themselves count, not their ancestors: TComponent, the base of
+    // the field class TWidget, is no class a layout may create.
+    TTestForm base;
+    EXPECT_EQ(ErrorOf<EClassNotFound>([&] { ReadInto(base, Compile("Form1 : TTestForm {\n X : TComponent {\n }\n}")); }),
+              "Class TComponent not found");
+    EXPECT_EQ(base.ComponentCount(), 0);
+    // The fields of the root's ancestors count: TLeafForm has TTestForm's Widget1.
+    TLeafForm leaf;
+    ReadInto(leaf, Compile("Form1 : TLeafForm {\n Widget1 : twidget {\n }\n}"));
+    ASSERT_NE(leaf.Widget1, nullptr);
     form.reset();
-    EXPECT_EQ(Log::Alive(), alive + 2);   // the two failed forms above are still alive
+    EXPECT_EQ(Census::Alive(), alive + 5);   // the failed forms above are still alive, and leaf with its widget
 }
 
 TEST(ReaderStructure, ASecondRootOfTheSameNameIsRenamedProcessWide)
@@ -170,13 +181,13 @@ TEST(ReaderStructure, ASecondRootOfTheSameNameIsRenamedProcessWide)
 TEST(ReaderStructure, ChildNamesAreCheckedAndFailuresFreeTheNewComponent)
 {
     Registered registered;
-    const int alive = Log::Alive();
+    const int alive = Census::Alive();
     {
         TTestForm form;
         EXPECT_EQ(ErrorOf<EComponentError>([&] { ReadInto(form, Compile("Form1 : TTestForm {\n Widget1 : TWidget {\n }\n widget1 : TWidget {\n }\n}")); }),
                   "A component named widget1 already exists");
         EXPECT_EQ(form.ComponentCount(), 1);
-        EXPECT_EQ(Log::Alive(), alive + 2);
+        EXPECT_EQ(Census::Alive(), alive + 2);
     }
     {
         Bytes b;
@@ -192,7 +203,7 @@ TEST(ReaderStructure, ChildNamesAreCheckedAndFailuresFreeTheNewComponent)
                   "Error reading F.Limit: Limit too high");
         EXPECT_EQ(form.ComponentCount(), 0);
     }
-    EXPECT_EQ(Log::Alive(), alive);
+    EXPECT_EQ(Census::Alive(), alive);
 }
 
 TEST(ReaderStructure, TheErrorHookLetsReadingGoOnAfterTheFailingPart)
@@ -260,6 +271,72 @@ TEST(ReaderStructure, ReferencesToOtherWindowsWaitUntilThatWindowIsRead)
     EXPECT_EQ(PendingReferences::Global().Count(), before);
 }
 
+TEST(ReaderReferences, AReferenceOfAnItemFreedByASecondReadOfItsCollectionIsDropped)
+{
+    Registered registered;
+    const size_t before = PendingReferences::Global().Count();
+    // Widget1 stores Entries twice. The first item refers to Widget2, which is read later; the
+    // second read of the collection frees that item before the references are resolved.
+    Bytes b;
+    b.Sig().Str("TTestForm").Str("Form1").End();
+    b.Str("TWidget").Str("Widget1");
+    b.Str("Entries").Raw({14, 1}).Str("Partner").Raw({7}).Str("Widget2").End().End();
+    b.Str("Entries").Raw({14, 1}).Str("Caption").Raw({6}).Str("kept").End();
+    b.Raw({1}).Str("Partner").Raw({7}).Str("Widget2").End().End();
+    b.End().End();
+    b.Str("TWidget").Str("Widget2").End().End();
+    b.End();
+    TTestForm form;
+    ReadInto(form, b.b);
+    ASSERT_TRUE(form.Widget1 && form.Widget2);
+    TCollection* entries = form.Widget1->Entries();
+    ASSERT_EQ(entries->Count(), 2);
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(0))->Caption(), "kept");
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(0))->Partner(), nullptr);
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(1))->Partner(), form.Widget2);
+    EXPECT_EQ(PendingReferences::Global().Count(), before);
+}
+
+TEST(ReaderReferences, AReferenceWaitingForAnotherWindowGoesWithTheObjectHoldingIt)
+{
+    Registered registered;
+    const size_t before = PendingReferences::Global().Count();
+    // A collection item's reference into a window not read yet; program code clears the
+    // collection meanwhile.
+    TTestForm first;
+    ReadInto(first, Compile(WidgetLayout("Entries = collection {\n item { Partner = Form7.Widget1 }\n}")));
+    EXPECT_EQ(PendingReferences::Global().Count(), before + 1);
+    first.Widget1->Entries()->Clear();
+    EXPECT_EQ(PendingReferences::Global().Count(), before);
+    // A component holding one, freed while its window lives.
+    TTestForm second;
+    ReadInto(second, Compile("Form2 : TTestForm {\n Widget2 : TWidget {\n Partner = Form7.Widget1\n }\n}"));
+    EXPECT_EQ(PendingReferences::Global().Count(), before + 1);
+    delete second.Widget2;
+    EXPECT_EQ(PendingReferences::Global().Count(), before);
+    // Reading the window named writes into neither.
+    TTestForm target;
+    ReadInto(target, Compile("Form7 : TTestForm {\n Widget1 : TWidget {\n }\n}"));
+    EXPECT_EQ(first.Widget1->Entries()->Count(), 0);
+    EXPECT_EQ(PendingReferences::Global().Count(), before);
+}
+
+TEST(ReaderStructure, AComponentFreedByAnEarlierOnesLoadedIsNotNotified)
+{
+    Registered registered;
+    Census::OnLoaded() = [](TComponent* loaded) {
+        if (loaded->Name() == "Widget2")
+            delete loaded->Owner()->FindComponent("Widget3");
+    };
+    TTestForm form;
+    ReadInto(form, Compile("Form1 : TTestForm {\n Widget1 : TWidget {\n }\n Widget2 : TWidget {\n }\n"
+                           " Widget3 : TWidget {\n }\n}"));
+    Census::OnLoaded() = nullptr;
+    EXPECT_EQ(Census::Loaded(), (std::vector<std::string>{"Form1", "Widget1", "Widget2"}));
+    EXPECT_EQ(form.Widget3, nullptr);
+    EXPECT_FALSE(form.IsLoading() || form.Widget1->IsLoading() || form.Widget2->IsLoading());
+}
+
 TEST(ReaderStructure, InheritedComponentsAreLookedUpNotCreated)
 {
     Registered registered;
@@ -284,6 +361,31 @@ TEST(ReaderStructure, DeepNestingIsRefusedInsteadOfExhaustingTheStack)
         b.Raw({1});
     TTestForm form;
     EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(form, b.b); }), "Error reading Widget1.Value: Layout nesting is too deep");
+}
+
+TEST(ReaderStructure, TheCompilerRefusesTheNestingTheReaderRefuses)
+{
+    Registered registered;
+    const auto nested = [](int lists) {
+        return WidgetLayout("Value = " + std::string(size_t(lists), '(') + std::string(size_t(lists), ')'));
+    };
+    // Widget1 is one level deep: 99 lists around its value are the most either accepts.
+    auto form = ReadForm(nested(99));
+    const TVariant value = form->Widget1->Value();
+    int depth = 0;
+    for (const TVariant* level = &value; level->GetKind() == TVariant::Kind::Array && !level->AsArray().empty();
+         level = &level->AsArray()[0])
+        ++depth;
+    EXPECT_EQ(depth, 98);   // the innermost list is empty
+    EXPECT_EQ(ErrorOf<layoutc::ELayoutError>([&] { Compile(nested(100)); }),
+              "test.layout:3: nesting is deeper than 100 levels");
+    Bytes b;
+    b.Sig().Str("TTestForm").Str("Form1").End().Str("TWidget").Str("Widget1").Str("Value");
+    b.b.insert(b.b.end(), 100, 1);
+    b.b.insert(b.b.end(), 100, 0);
+    b.End().End().End();
+    TTestForm refused;
+    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(refused, b.b); }), "Error reading Widget1.Value: Layout nesting is too deep");
 }
 
 TEST(ReaderStructure, TheReaderLeavesTheStreamRightAfterTheLastByteConsumed)
@@ -327,7 +429,7 @@ TEST(LayoutLoader, ReadsEveryLayoutOfTheAncestryInOnePass)
     ASSERT_TRUE(form.Widget1 && form.Widget2);
     EXPECT_EQ(form.Widget1->Left(), 4);
     EXPECT_EQ(form.Widget1->Caption(), "w");
-    EXPECT_EQ(Log::Loaded(), (std::vector<std::string>{"Form1", "Widget1", "Widget2"}));
+    EXPECT_EQ(Census::Loaded(), (std::vector<std::string>{"Form1", "Widget1", "Widget2"}));
     EXPECT_FALSE(form.IsLoading());
 
     TLeafForm none;

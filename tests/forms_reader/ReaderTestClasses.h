@@ -1,14 +1,14 @@
 #pragma once
-// Small component classes for the layout reader tests: a window-like root with published
-// fields and handlers, a widget with one property of every kind, a sub-object for dotted
-// paths, a binary defined property and a collection. Every widget logs its Loaded call and
-// counts its instances, so that tests can see what was created and freed.
+// The component classes of the layout reader tests, built on the shared reader components
+// (tests/support/ReaderComponents.h): a window-like root with published fields and handlers, a
+// widget with a property of every kind the shared widget lacks (enumeration, set, integer with
+// identifiers, sub-objects for dotted paths, a binary defined property), a widget whose
+// setter fails, and a class chain for the layout loader.
 
 #include "forms/ClassInfo.h"
-#include "forms/TCollection.h"
 #include "forms/TComponent.h"
 #include "forms/TStringList.h"
-#include "forms/TVariant.h"
+#include "tests/support/ReaderComponents.h"
 #include "tools/layoutc/LayoutCompiler.h"
 
 #include <cstdint>
@@ -26,14 +26,8 @@ enum THue : int32_t { huRed = 0x0000FF, huWindow = int32_t(0xFF000005) };
 const TIdentMap& HueIdents();
 
 using TTraits = TSet<TTrait>;
-using TTickEvent = std::function<void(TObject* sender, int& amount)>;
-
-// Everything the tests observe across instances.
-struct Log {
-    static std::vector<std::string>& Loaded();   // "Name" of each Loaded call, in order
-    static int& Alive();                           // widgets and forms currently alive
-    static void Reset();
-};
+using readerkit::Census;
+using readerkit::TKitItem;
 
 class TFontLike : public TPersistent {
     F2_CLASS(TFontLike, TPersistent)
@@ -68,90 +62,26 @@ public:
     int reads = 0;
 };
 
-class TEntry : public TCollectionItem {
-    F2_CLASS(TEntry, TCollectionItem)
+class TWidget : public readerkit::TKitWidget {
+    F2_CLASS(TWidget, readerkit::TKitWidget)
 public:
-    using TCollectionItem::TCollectionItem;
-    std::string Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { caption_ = v; }
-    int Width() const { return width_; }
-    void SetWidth(int v) { width_ = v; }
+    using TKitWidget::TKitWidget;
 
-private:
-    std::string caption_;
-    int width_ = 0;
-};
-
-class TWidget : public TComponent {
-    F2_CLASS(TWidget, TComponent)
-public:
-    explicit TWidget(TComponent* owner);
-    ~TWidget() override;
-
-    int Left() const { return left_; }
-    void SetLeft(int v) { left_ = v; }
-    std::string Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { caption_ = v; }
     TShade Shade() const { return shade_; }
     void SetShade(TShade v) { shade_ = v; }
     TTraits Traits() const { return traits_; }
     void SetTraits(TTraits v) { traits_ = v; }
-    double Ratio() const { return ratio_; }
-    void SetRatio(double v) { ratio_ = v; }
-    long double Precise() const { return precise_; }
-    void SetPrecise(long double v) { precise_ = v; }
     THue Hue() const { return hue_; }
     void SetHue(THue v) { hue_ = v; }
-    bool Flag() const { return flag_; }
-    void SetFlag(bool v) { flag_ = v; }
-    int64_t Big() const { return big_; }
-    void SetBig(int64_t v) { big_ = v; }
-    char Letter() const { return letter_; }
-    void SetLetter(char v) { letter_ = v; }
-    TVariant Value() const { return value_; }
-    void SetValue(const TVariant& v) { value_ = v; }
-    TWidget* Partner() const { return partner_; }
-    void SetPartner(TWidget* v) { partner_ = v; }
-    const TTickEvent& OnTick() const { return onTick_; }
-    void SetOnTick(const TTickEvent& v) { onTick_ = v; }
     TTitle* Title() const { return title_.get(); }
-    TStrings* Lines() const { return lines_.get(); }
     TBlob* Blob() const { return blob_.get(); }
-    TCollection* Entries() const { return entries_.get(); }
-    // Collection properties have setters (that would copy another collection); the reader
-    // fills the held collection in place and never calls it.
-    void SetEntries(TCollection*) { ++entriesAssigned; }
-    int entriesAssigned = 0;
-
-    // Parent relation as the reader sets it.
-    bool HasParent() const override { return true; }
-    TComponent* GetParentComponent() const override { return parent_; }
-    void SetParentComponent(TComponent* parent) override;
-    void Loaded() override;
-
-    std::vector<TWidget*> children;
-    bool loadingWhileRead = false;
-    int lineChanges = 0;
 
 private:
-    TWidget* parent_ = nullptr;
-    int left_ = 0;
-    std::string caption_;
     TShade shade_ = shLight;
     TTraits traits_;
-    double ratio_ = 0;
-    long double precise_ = 0;
     THue hue_ = huRed;
-    bool flag_ = false;
-    int64_t big_ = 0;
-    char letter_ = 0;
-    TVariant value_;
-    TWidget* partner_ = nullptr;
-    TTickEvent onTick_;
     std::unique_ptr<TTitle> title_ = std::make_unique<TTitle>();
-    std::unique_ptr<TStringList> lines_ = std::make_unique<TStringList>();
     std::unique_ptr<TBlob> blob_ = std::make_unique<TBlob>();
-    std::unique_ptr<TCollection> entries_;
 };
 
 // A widget whose read fails on a property that raises from its setter.
@@ -163,18 +93,12 @@ public:
     void SetLimit(int v);
 };
 
-// A root like a window: published component fields and handlers, registered process-wide.
-class TTestForm : public TComponent {
-    F2_CLASS(TTestForm, TComponent)
+// A root like a window: published component fields and handlers.
+class TTestForm : public readerkit::TKitForm {
+    F2_CLASS(TTestForm, readerkit::TKitForm)
 public:
-    explicit TTestForm(TComponent* owner = nullptr);
-    ~TTestForm() override;
-    void Loaded() override;
+    using TKitForm::TKitForm;
 
-    int Left() const { return left_; }
-    void SetLeft(int v) { left_ = v; }
-    std::string Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { caption_ = v; }
     TWidget* Partner() const { return partner_; }
     void SetPartner(TWidget* v) { partner_ = v; }
 
@@ -187,8 +111,6 @@ public:
     int ticks = 0;
 
 private:
-    int left_ = 0;
-    std::string caption_;
     TWidget* partner_ = nullptr;
 };
 
@@ -203,6 +125,13 @@ class TLeafForm : public TMidForm {
     F2_CLASS(TLeafForm, TMidForm)
 public:
     using TMidForm::TMidForm;
+};
+
+// A registered non-visual component: no field of any root has its class.
+class TNonVisual : public TComponent {
+    F2_CLASS(TNonVisual, TComponent)
+public:
+    using TComponent::TComponent;
 };
 
 // A published-field class that is no component: must not be creatable from a layout.

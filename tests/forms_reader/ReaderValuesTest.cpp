@@ -200,13 +200,46 @@ TEST(ReaderValues, TextsArriveAsUtf8FromEveryStringForm)
     EXPECT_EQ(W1(lone).Caption(), "A\xEF\xBF\xBD");
 }
 
-TEST(ReaderValues, CharactersInt64sAndVariants)
+TEST(ReaderValues, NarrowTextsAreCodePageTextEvenWhenTheyLookLikeUtf8)
+{
+    // D0 B6 is "ж" in UTF-8, but a String or LString value holds code-page text: "Р¶".
+    auto narrow = ReadBytes(WidgetValue("Caption", {6, 2, 0xD0, 0xB6}));
+    EXPECT_EQ(W1(narrow).Caption(), "Р¶");
+    auto longForm = ReadBytes(WidgetValue("Caption", {12, 2, 0, 0, 0, 0xD0, 0xB6}));
+    EXPECT_EQ(W1(longForm).Caption(), "Р¶");
+    auto list = ReadBytes(WidgetValue("Lines.Strings", {1, 6, 2, 0xD0, 0xB6, 0}));
+    EXPECT_EQ(W1(list).Lines()->Get(0), "Р¶");
+    // The UTF-8 form of the same bytes is UTF-8.
+    auto utf8 = ReadBytes(WidgetValue("Caption", {20, 2, 0, 0, 0, 0xD0, 0xB6}));
+    EXPECT_EQ(W1(utf8).Caption(), "ж");
+}
+
+TEST(ReaderValues, CharacterPropertiesTakeTheCodePageByteOfTheirCharacter)
 {
     auto letter = ReadForm(WidgetLayout("Letter = \"*\""));
     EXPECT_EQ(W1(letter).Letter(), '*');
-    TTestForm two;
+    // A Cyrillic letter from each string form: UTF-8, UTF-16, and the code-page byte itself.
+    auto utf8 = ReadForm(WidgetLayout("Letter = \"ж\""));
+    EXPECT_EQ(W1(utf8).Letter(), char(0xE6));
+    auto wide = ReadForm(WidgetLayout("Letter = w\"Ё\""));
+    EXPECT_EQ(W1(wide).Letter(), char(0xA8));
+    auto narrow = ReadBytes(WidgetValue("Letter", {6, 1, 0xE6}));
+    EXPECT_EQ(W1(narrow).Letter(), char(0xE6));
+    // A character the code page lacks becomes "?", as in any conversion to the code page.
+    auto foreign = ReadForm(WidgetLayout("Letter = \"é\""));
+    EXPECT_EQ(W1(foreign).Letter(), '?');
+    auto empty = ReadForm(WidgetLayout("Caption = \"x\"\nLetter = \"\""));
+    EXPECT_EQ(W1(empty).Letter(), 0);
+    // Two code-page characters are two characters, even when they would spell one in UTF-8.
+    TTestForm two, twoBytes;
     EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(two, Compile(WidgetLayout("Letter = \"ab\""))); }),
               "Error reading Widget1.Letter: Invalid property value");
+    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(twoBytes, WidgetValue("Letter", {6, 2, 0xD0, 0xB6})); }),
+              "Error reading Widget1.Letter: Invalid property value");
+}
+
+TEST(ReaderValues, Int64sAndVariants)
+{
 
     auto big = ReadForm(WidgetLayout("Big = -5000000000"));
     EXPECT_EQ(W1(big).Big(), -5000000000LL);
@@ -228,6 +261,29 @@ TEST(ReaderValues, CharactersInt64sAndVariants)
               "Error reading Widget1.Value: Stream read error");
     EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(binary, Compile(WidgetLayout("Value = hex(\"00\")"))); }),
               "Error reading Widget1.Value: Stream read error");
+}
+
+TEST(ReaderValues, ValueReadersStayInStepAfterForeignTags)
+{
+    // A boolean is its tag alone: 9 is true, anything else false, and the payload of another
+    // tag is skipped instead of being taken for what follows (here the Int8 payload 9 would
+    // read as a second true).
+    const std::vector<uint8_t> bytes{2, 9, 6, 2, 'a', 'b', 9, 8, 3, 1, 0};
+    TMemoryStream stream = TMemoryStream::View(bytes);
+    TReader reader(stream);
+    EXPECT_FALSE(reader.ReadBoolean());
+    EXPECT_FALSE(reader.ReadBoolean());
+    EXPECT_TRUE(reader.ReadBoolean());
+    EXPECT_FALSE(reader.ReadBoolean());
+    EXPECT_EQ(reader.ReadInteger(), 1);
+    EXPECT_EQ(reader.Position(), int64_t(bytes.size()));
+
+    // A currency from an integer is the integer times 10000; one that would overflow is refused.
+    const std::vector<uint8_t> currencies{2, 3, 19, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+    TMemoryStream currencyStream = TMemoryStream::View(currencies);
+    TReader currencyReader(currencyStream);
+    EXPECT_EQ(currencyReader.ReadCurrency(), 30000);
+    EXPECT_EQ(ErrorOf<EReadError>([&] { currencyReader.ReadCurrency(); }), "Invalid property value");
 }
 
 TEST(ReaderValues, HandlersBindByNameToTheRootAndMustFitTheEvent)
@@ -301,14 +357,16 @@ TEST(ReaderValues, NonVisualComponentsKeepTheirDesignPositionOutOfTheWay)
     // TComponent publishes no Left/Top; the stored design position is accepted as integers.
     Bytes b;
     b.Sig().Str("TTestForm").Str("Form1").End();
-    b.Str("TComponent").Str("Timer1").Str("Left").Raw({3, 0x10, 0x01}).Str("top").Raw({2, 8}).End().End();
+    b.Str("TNonVisual").Str("Timer1").Str("Left").Raw({3, 0x10, 0x01}).Str("top").Raw({2, 8}).End().End();
     b.End();
-    RegisterClass(TComponent::StaticClass());
+    RegisterClass(TNonVisual::StaticClass());
     TTestForm form;
     ReadInto(form, b.b);
     ASSERT_NE(form.FindComponent("Timer1"), nullptr);
+    EXPECT_EQ(form.FindComponent("Timer1")->DesignLeft(), 0x110);
+    EXPECT_EQ(form.FindComponent("Timer1")->DesignTop(), 8);
     Bytes bad;
-    bad.Sig().Str("TTestForm").Str("Form1").End().Str("TComponent").Str("Timer1").Str("Left").Raw({6, 0}).End().End().End();
+    bad.Sig().Str("TTestForm").Str("Form1").End().Str("TNonVisual").Str("Timer1").Str("Left").Raw({6, 0}).End().End().End();
     TTestForm badForm;
     EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(badForm, bad.b); }), "Error reading Timer1.Left: Invalid property value");
 }
@@ -318,11 +376,11 @@ TEST(ReaderValues, CollectionsAreClearedAndFilledItemByItem)
     auto form = ReadForm(WidgetLayout("Entries = collection {\n item { Caption = \"a\" }\n item 5 { Width = 3 }\n}"));
     TCollection* entries = W1(form).Entries();
     ASSERT_EQ(entries->Count(), 2);
-    EXPECT_EQ(static_cast<TEntry*>(entries->Items(0))->Caption(), "a");
-    EXPECT_EQ(static_cast<TEntry*>(entries->Items(1))->Width(), 3);
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(0))->Caption(), "a");
+    EXPECT_EQ(static_cast<TKitItem*>(entries->Items(1))->Width(), 3);
     EXPECT_EQ(W1(form).entriesAssigned, 0);
     // An item's own failure is reported for the item, inside the collection's record.
     TTestForm bad;
     EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(bad, Compile(WidgetLayout("Entries = collection {\n item { Width = \"x\" }\n}"))); }),
-              "Error reading Widget1.Entries: Error reading TEntry.Width: Invalid property value");
+              "Error reading Widget1.Entries: Error reading TKitItem.Width: Invalid property value");
 }

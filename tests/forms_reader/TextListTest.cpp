@@ -1,7 +1,6 @@
-// Text lists and the reader's text conversions.
+// Text lists.
 
 #include "forms/TStringList.h"
-#include "forms/TextCodec.h"
 #include "rtl/Exception.h"
 
 #include <gtest/gtest.h>
@@ -63,24 +62,4 @@ TEST(StringList, TextSplitsAtEveryLineBreakAndAssignCopies)
     copy.Add("old");
     copy.Assign(&lines);
     EXPECT_TRUE(copy.Equals(lines));
-}
-
-TEST(TextCodec, SingleByteTextsAreUtf8WhenValidAndCodePage1251Otherwise)
-{
-    EXPECT_EQ(textcodec::AnsiToUtf8("plain"), "plain");
-    EXPECT_EQ(textcodec::AnsiToUtf8("Фильтр"), "Фильтр");
-    EXPECT_EQ(textcodec::AnsiToUtf8("\xD4\xE8\xEB\xFC\xF2\xF0"), "Фильтр");
-    EXPECT_EQ(textcodec::AnsiToUtf8("\xB9\x20\x98"), "№ \xEF\xBF\xBD");   // 0x98 is unassigned
-    // Overlong forms and encoded surrogates are not valid UTF-8.
-    EXPECT_FALSE(textcodec::IsValidUtf8("\xC0\xAF"));
-    EXPECT_FALSE(textcodec::IsValidUtf8("\xED\xA0\x80"));
-    EXPECT_FALSE(textcodec::IsValidUtf8("\xE2\x82"));
-}
-
-TEST(TextCodec, Utf16PairsCombineAndLoneHalvesAreReplaced)
-{
-    EXPECT_EQ(textcodec::Utf16ToUtf8(u"Go \U0001D11E"), "Go \xF0\x9D\x84\x9E");
-    const char16_t lone[] = {0xDC00, u'a', 0xD800};
-    EXPECT_EQ(textcodec::Utf16ToUtf8(std::u16string_view(lone, 3)), "\xEF\xBF\xBD" "a" "\xEF\xBF\xBD");
-    EXPECT_EQ(textcodec::CodePoints("a\xFF" "b").size(), 3u);
 }

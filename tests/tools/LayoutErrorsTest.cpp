@@ -41,6 +41,8 @@ TEST(LayoutErrors, MalformedTextNamesFileAndLine)
         {"F : T {\n  A = 1.\n}\n", "unit1.layout:2: malformed number: digits expected after '.'"},
         {"F : T {\n  A = 99999999999999999999\n}\n", "unit1.layout:2: integer out of range: 99999999999999999999"},
         {"F : T {\n  A = 1e99999\n}\n", "unit1.layout:2: real number out of range: 1e99999"},
+        {"F : T {\n  A = 1e-5000\n}\n", "unit1.layout:2: real number out of range: 1e-5000"},
+        {"F : T {\n  A = -1e-4952\n}\n", "unit1.layout:2: real number out of range: -1e-4952"},
         {"F : T {\n  A = -0x10\n}\n", "unit1.layout:2: a hexadecimal number takes no sign: '-0x10'"},
         {"F : T {\n  A = 0x12345678123456789\n}\n",
          "unit1.layout:2: malformed hexadecimal number '0x12345678123456789' (1 to 16 digits)"},
@@ -70,6 +72,34 @@ TEST(LayoutErrors, MalformedTextNamesFileAndLine)
     };
     for (const Refusal& refusal : refusals)
         EXPECT_EQ(ErrorOf(refusal.text), refusal.message) << refusal.text;
+}
+
+TEST(LayoutErrors, NestingBeyondTheReadersLimitIsRefusedAtItsLine)
+{
+    const auto lists = [](int depth) { return std::string(size_t(depth), '(') + std::string(size_t(depth), ')'); };
+    // A value of the root: 100 nested lists are the limit.
+    EXPECT_NO_THROW(Compile("F : T {\n  A = " + lists(100) + "\n}\n"));
+    EXPECT_EQ(ErrorOf("F : T {\n  A = " + lists(101) + "\n}\n"), "unit1.layout:2: nesting is deeper than 100 levels");
+    EXPECT_EQ(ErrorOf("F : T {\n  A = " + lists(100000) + "\n}\n"), "unit1.layout:2: nesting is deeper than 100 levels");
+
+    // Child components, one per line: the root is level 0, the 101st level is refused.
+    const auto components = [](int depth) {
+        std::string text = "F : T {\n";
+        for (int i = 0; i < depth; ++i)
+            text += "C" + std::to_string(i) + " : T {\n";
+        return text + std::string(size_t(depth) + 1, '}') + "\n";
+    };
+    EXPECT_NO_THROW(Compile(components(100)));
+    EXPECT_EQ(ErrorOf(components(101)), "unit1.layout:102: nesting is deeper than 100 levels");
+    EXPECT_EQ(ErrorOf(components(100000)), "unit1.layout:102: nesting is deeper than 100 levels");
+
+    // Components, collections and lists add up: a collection at level 99 leaves room for one list.
+    std::string mixed = components(98);
+    const std::string inner = "A = collection {\n item {\n B = (1)\n }\n}\n";
+    mixed.insert(mixed.find('}'), inner);
+    EXPECT_NO_THROW(Compile(mixed));
+    mixed.replace(mixed.find("(1)"), 3, "((1))");
+    EXPECT_EQ(ErrorOf(mixed), "unit1.layout:102: nesting is deeper than 100 levels");
 }
 
 TEST(LayoutErrors, BinaryReferencesThatCannotBeUsed)

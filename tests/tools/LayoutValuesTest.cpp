@@ -2,7 +2,7 @@
 
 #include "LayoutTestSupport.h"
 
-#include "tools/layoutc/Extended80.h"
+#include "layoutstream/Extended80.h"
 
 #include <gtest/gtest.h>
 
@@ -45,9 +45,26 @@ TEST(LayoutValues, RealsAreEightyBitExtended)
     for (const char* text : {"1e-9", "0.7", "1e-6", "6.2832", "-123.456e-7"}) {
         const Bytes bytes = ValueBytes(text);
         ASSERT_EQ(bytes.size(), 11u) << text;
-        layoutc::Extended80::Bytes payload;
+        layoutstream::Extended80::Bytes payload;
         std::copy(bytes.begin() + 1, bytes.end(), payload.begin());
-        EXPECT_EQ(layoutc::Extended80::Decode(payload), std::strtold(text, nullptr)) << text;
+        EXPECT_EQ(layoutstream::Extended80::Decode(payload), std::strtold(text, nullptr)) << text;
+    }
+}
+
+TEST(LayoutValues, SubnormalRealsAreInTheExtendedRange)
+{
+    // Below the smallest normal extended value (about 3.4e-4932) down to the smallest subnormal
+    // (about 3.6e-4951): the exponent field is 0 and the value is exact as rounded.
+    for (const char* text : {"1e-4940", "-1e-4940", "2.5e-4945", "3.6452e-4951", "1e-4932"}) {
+        const Bytes bytes = ValueBytes(text);
+        ASSERT_EQ(bytes.size(), 11u) << text;
+        EXPECT_EQ(bytes[0], 5) << text;
+        EXPECT_EQ((bytes[9] | (bytes[10] << 8)) & 0x7FFF, 0) << text;
+        layoutstream::Extended80::Bytes payload;
+        std::copy(bytes.begin() + 1, bytes.end(), payload.begin());
+        const long double expected = std::strtold(text, nullptr);
+        EXPECT_NE(expected, 0.0L) << text;
+        EXPECT_EQ(layoutstream::Extended80::Decode(payload), expected) << text;
     }
 }
 

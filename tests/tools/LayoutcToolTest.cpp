@@ -76,3 +76,14 @@ TEST_F(LayoutcTool, FailureExitsWithOneAndKeepsTheOldOutput)
     EXPECT_EQ(usage.exitCode, 1);
     EXPECT_NE(usage.output.find("usage: layoutc"), std::string::npos);
 }
+
+TEST_F(LayoutcTool, DeepNestingIsRefusedWithItsLineInsteadOfCrashing)
+{
+    // 100,000 nested lists once exhausted the compiler's stack (exit 139).
+    WriteText(Path("deep.layout"),
+              "Form1 : TForm1 {\n  Value = " + std::string(100000, '(') + std::string(100000, ')') + "\n}\n");
+    const ToolRun run = RunTool("tools/layoutc/layoutc", Path("deep.layout") + " " + Path("out.bin"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, Path("deep.layout") + ":2: nesting is deeper than 100 levels\n");
+    EXPECT_FALSE(std::filesystem::exists(Path("out.bin")));
+}

@@ -1,11 +1,15 @@
 #include "tools/layoutc/LayoutLexer.h"
 
 #include "tools/layoutc/ELayoutError.h"
-#include "tools/layoutc/Utf8.h"
+#include "rtl/Utf8.h"
 #include "rtl/Format.h"
 
 #include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace layoutc {
 
@@ -24,6 +28,27 @@ bool IsNameChar(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// The correctly rounded extended value of a real number already checked for its form. The
+// subnormal values (down to about 3.6e-4951) are in the range too, although the conversion
+// reports them as an underflow; only values that round to zero or overflow are refused.
+bool ParseReal(const char* first, const char* last, long double& value)
+{
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec == std::errc())
+        return result.ptr == last;
+    if (result.ec != std::errc::result_out_of_range)
+        return false;
+    // The C locale: the text's decimal point is "." whatever the process's locale says.
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(0));
+    const std::string text(first, last);
+    char* end = nullptr;
+    const long double subnormal = strtold_l(text.c_str(), &end, cLocale);
+    if (end != text.c_str() + text.size() || !std::isfinite(subnormal) || subnormal == 0)
+        return false;
+    value = subnormal;
+    return true;
 }
 
 int HexValue(char c)
@@ -190,8 +215,7 @@ LayoutToken LayoutLexer::Number()
                                     : static_cast<int64_t>(bits);
         token.kind = LayoutToken::Kind::Integer;
     } else if (real) {
-        const auto result = std::from_chars(first, last, token.real, std::chars_format::general);
-        if (result.ec != std::errc() || result.ptr != last)
+        if (!ParseReal(first, last, token.real))
             Fail(rtl::Format("real number out of range: %s", token.text));
         token.kind = LayoutToken::Kind::Real;
     } else {
@@ -228,7 +252,7 @@ LayoutToken LayoutLexer::String(bool wide)
         raw += c;
         ++pos_;
     }
-    if (!Utf8::IsValid(raw))
+    if (!rtl::utf8::IsValid(raw))
         Fail("string is not valid UTF-8");
     token.text = std::move(raw);
     return token;
@@ -263,7 +287,7 @@ void LayoutLexer::Escape(std::string& out)
         const char32_t value = HexDigits(2, pos_);
         if (value > 0xFF)
             Fail("escape \\x needs two hexadecimal digits");
-        Utf8::Append(out, value);
+        rtl::utf8::Append(out, value);
         return;
     }
     case 'u': {
@@ -277,10 +301,10 @@ void LayoutLexer::Escape(std::string& out)
         if (close >= text_.size() || text_[close] != '}' || count == 0 || count > 6)
             Fail("escape \\u must be written \\u{hex digits}, 1 to 6 digits");
         const char32_t value = HexDigits(count, pos_);
-        if (!Utf8::IsScalarValue(value))
+        if (!rtl::utf8::IsScalarValue(value))
             Fail(rtl::Format("escape \\u{%X} is not a Unicode character", static_cast<uint32_t>(value)));
         ++pos_; // the closing brace
-        Utf8::Append(out, value);
+        rtl::utf8::Append(out, value);
         return;
     }
     default:

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace layoutc {
@@ -42,6 +43,22 @@ void AppendSize(std::vector<uint8_t>& out, size_t size)
 }
 
 } // namespace
+
+class LayoutParser::Nesting {
+public:
+    Nesting(LayoutParser& parser, int line) : depth_(parser.depth_)
+    {
+        if (depth_ >= layoutstream::kMaxNesting)
+            parser.Fail(line, rtl::Format("nesting is deeper than %d levels", layoutstream::kMaxNesting));
+        ++depth_;
+    }
+    ~Nesting() { --depth_; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+private:
+    int& depth_;
+};
 
 LayoutParser::LayoutParser(std::vector<LayoutToken> tokens, std::string fileName, std::filesystem::path baseDir)
     : tokens_(std::move(tokens)), fileName_(std::move(fileName)), baseDir_(std::move(baseDir))
@@ -106,7 +123,7 @@ void LayoutParser::Parse(LayoutStreamWriter& writer)
     writer.Signature();
     if (!StartsComponent())
         Fail(Peek().line, "expected the root component (Name : TClass { ... })");
-    Component();
+    Component(true);
     if (Peek().kind != LayoutToken::Kind::End)
         Fail(Peek().line, "text after the root component");
 }
@@ -122,16 +139,16 @@ bool LayoutParser::StartsComponent() const
     return IsModifier(token) && !next.Is('=') && next.kind != LayoutToken::Kind::End;
 }
 
-void LayoutParser::Component()
+void LayoutParser::Component(bool root)
 {
     uint8_t flags = 0;
     int64_t position = 0;
     while (IsModifier(Peek()) && !Peek(1).Is(':')) {
         const LayoutToken& modifier = Take();
         if (modifier.text == "inherited") {
-            flags |= PrefixInherited;
+            flags |= layoutstream::PrefixInherited;
         } else if (modifier.text == "inline") {
-            flags |= PrefixInline;
+            flags |= layoutstream::PrefixInline;
         } else {
             const LayoutToken& number = Peek();
             if (number.kind != LayoutToken::Kind::Integer)
@@ -140,11 +157,15 @@ void LayoutParser::Component()
                 number.integer > std::numeric_limits<int32_t>::max())
                 Fail(number.line, "position does not fit in 32 bits");
             position = Take().integer;
-            flags |= PrefixChildPosition;
+            flags |= layoutstream::PrefixChildPosition;
         }
     }
 
     const LayoutToken& name = ExpectName("component name");
+    // The root is level 0; each child one level deeper.
+    std::optional<Nesting> level;
+    if (!root)
+        level.emplace(*this, name.line);
     Expect(':', rtl::Format("after component name '%s'", name.text).c_str());
     const LayoutToken& className = ExpectName("class name");
     const LayoutToken& open = Expect('{', rtl::Format("after class name '%s'", className.text).c_str());
@@ -163,7 +184,7 @@ void LayoutParser::Component()
             if (!childrenStarted)
                 writer_->EndOfList();
             childrenStarted = true;
-            Component();
+            Component(false);
         } else {
             if (childrenStarted)
                 Fail(token.line, rtl::Format("property '%s' must come before the child components", token.text));
@@ -282,6 +303,7 @@ void LayoutParser::SetValue()
 void LayoutParser::ListValue()
 {
     const LayoutToken& open = Take();
+    Nesting level(*this, open.line);
     writer_->ListBegin();
     while (!Peek().Is(')')) {
         if (Peek().kind == LayoutToken::Kind::End)
@@ -297,6 +319,7 @@ void LayoutParser::ListValue()
 void LayoutParser::CollectionValue()
 {
     const LayoutToken& open = Take();
+    Nesting level(*this, open.line);
     writer_->CollectionBegin();
     while (!Peek().Is('}')) {
         const LayoutToken& item = Peek();

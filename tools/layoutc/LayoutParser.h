@@ -13,7 +13,10 @@
 //              | collection "{" { "item" [ integer ] "{" { property } "}" } "}"
 //
 // The byte stream follows the order of the text exactly, so the same text always gives the
-// same bytes. Files named by file(), bitmap() and picture() are read relative to the layout's
+// same bytes. Nesting (child components, lists, collections) is limited to the depth the
+// reader accepts (layoutstream::kMaxNesting levels below the root), so that a text the reader
+// would refuse, or one deep enough to exhaust the compiler's own stack, is refused with its
+// line. Files named by file(), bitmap() and picture() are read relative to the layout's
 // folder and recorded as dependencies for the build.
 
 #include "tools/layoutc/LayoutStreamWriter.h"
@@ -28,6 +31,7 @@ namespace layoutc {
 
 class LayoutParser {
 public:
+
     LayoutParser(std::vector<LayoutToken> tokens, std::string fileName, std::filesystem::path baseDir);
 
     void Parse(LayoutStreamWriter& writer);
@@ -44,7 +48,10 @@ private:
     const LayoutToken& ExpectName(const char* what);
     bool StartsComponent() const;
 
-    void Component();
+    // Enters one nesting level for the construct opened on line; refuses one level too many.
+    class Nesting;
+
+    void Component(bool root);
     void Property(NameSet& seen);
     void Value();
     void StringValue();
@@ -64,6 +71,7 @@ private:
     std::string fileName_;
     std::filesystem::path baseDir_;
     LayoutStreamWriter* writer_ = nullptr;
+    int depth_ = 0;
     std::vector<std::filesystem::path> dependencies_;
 };
 

@@ -1,7 +1,7 @@
 #include "tools/layoutc/LayoutStreamWriter.h"
 
-#include "tools/layoutc/Extended80.h"
-#include "tools/layoutc/Utf8.h"
+#include "layoutstream/Extended80.h"
+#include "rtl/Utf8.h"
 
 #include <limits>
 #include <stdexcept>
@@ -10,8 +10,7 @@ namespace layoutc {
 
 void LayoutStreamWriter::Signature()
 {
-    for (char c : std::string_view("TPF0"))
-        Byte(static_cast<uint8_t>(c));
+    bytes_.insert(bytes_.end(), layoutstream::kSignature.begin(), layoutstream::kSignature.end());
 }
 
 void LayoutStreamWriter::ShortString(std::string_view text, std::string_view what)
@@ -33,8 +32,8 @@ void LayoutStreamWriter::Prefix(uint8_t flags, int32_t position)
 {
     if (flags == 0)
         return;
-    Byte(static_cast<uint8_t>(0xF0 | (flags & 0x0F)));
-    if (flags & PrefixChildPosition)
+    Byte(static_cast<uint8_t>(layoutstream::kPrefixMark | (flags & 0x0F)));
+    if (flags & layoutstream::PrefixChildPosition)
         Integer(position);
 }
 
@@ -72,23 +71,23 @@ void LayoutStreamWriter::Integer(int64_t value)
 void LayoutStreamWriter::Real(long double value)
 {
     Tag(ValueTag::Extended);
-    for (uint8_t b : Extended80::Encode(value))
+    for (uint8_t b : layoutstream::Extended80::Encode(value))
         Byte(b);
 }
 
 void LayoutStreamWriter::Text(std::string_view text, bool wide)
 {
-    if (!Utf8::IsValid(text))
+    if (!rtl::utf8::IsValid(text))
         throw std::invalid_argument("text is not valid UTF-8");
     if (wide) {
-        const std::u16string units = Utf8::ToUtf16(text);
+        const std::u16string units = rtl::utf8::ToUtf16(text);
         Tag(ValueTag::WString);
         Length(units.size());
         for (char16_t unit : units)
             Little(unit, 2);
         return;
     }
-    if (!Utf8::IsAscii(text)) {
+    if (!rtl::utf8::IsAscii(text)) {
         Tag(ValueTag::UTF8String);
         Length(text.size());
     } else if (text.size() > 255) {

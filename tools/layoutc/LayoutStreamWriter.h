@@ -5,7 +5,7 @@
 // text syntax; values that the format cannot hold raise std::length_error or
 // std::invalid_argument with a short description, which the caller turns into a located error.
 
-#include "tools/layoutc/ValueTag.h"
+#include "layoutstream/LayoutFormat.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,6 +15,8 @@
 #include <vector>
 
 namespace layoutc {
+
+using layoutstream::ValueTag;
 
 class LayoutStreamWriter {
 public:
@@ -29,7 +31,7 @@ public:
     // Class names of 240 bytes or more cannot be told from a prefix byte.
     void ClassName(std::string_view name);
 
-    // flags: a combination of PrefixFlag; the position is written when PrefixChildPosition is
+    // flags: a combination of layoutstream::PrefixFlag; the position is written when PrefixChildPosition is
     // set. Nothing is written for no flags.
     void Prefix(uint8_t flags, int32_t position);
 

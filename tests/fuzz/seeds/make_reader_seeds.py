@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the hand-made seed streams of the layout_reader fuzz target: one stream that uses
-every value tag on the fuzz component classes (FuzzComponents.h), component prefixes, and one
-stream per failure the reader reports. Each goes in as it is and with option bytes in front
-(see LayoutReaderTarget.cpp). Files: tests/fuzz/corpus/layout_reader/seed-*."""
+every value tag on the fuzz component classes (FuzzComponents.h, on the shared
+ReaderComponents.h), component prefixes, and one stream per failure the reader reports. Each
+goes in as it is and with option bytes in front (see LayoutReaderTarget.cpp). Files:
+tests/fuzz/corpus/layout_reader/seed-*."""
 
 import os
 import struct
@@ -122,6 +123,14 @@ def seeds():
         widget(b"", "Edit1", prefix=b"\xf1") +
         widget(b"", "Inline1", prefix=b"\xf4"))
     yield "named-form2", simple(name="Form2")
+    # A collection read twice: the first read's item refers to a component read later, and the
+    # second read frees that item before references are resolved; the second read's items refer
+    # to a later component, to a component of another window and to a window not read yet.
+    twice = (prop("Entries", collection(item(prop("Partner", ident("Widget2"))))) +
+             prop("Entries", collection(item(prop("Caption", string("kept")) + prop("Partner", ident("Widget2"))),
+                                        item(prop("Partner", ident("Form2.Edit1"))),
+                                        item(prop("Partner", ident("Form9.Widget1"))))))
+    yield "collection-references", simple(widget(twice) + widget(b"", "Widget2"))
     yield "error-signature", b"TPF1" + simple()[4:]
     yield "error-truncated", simple(widget(prop("Caption", string("cut"))))[:-6]
     yield "error-wrong-tag", simple(root_props=prop("Left", string("x")))

@@ -78,11 +78,24 @@ std::string Lower(std::string text)
     return text;
 }
 
+// A reference assigned to a collection item names a component that lives: a dangling one would
+// be caught here by AddressSanitizer.
+void CheckItems(const TComponent& component)
+{
+    const auto* widget = dynamic_cast<const readerkit::TKitWidget*>(&component);
+    if (!widget)
+        return;
+    for (int i = 0; i < widget->Entries()->Count(); ++i)
+        if (const auto* partner = static_cast<const readerkit::TKitItem*>(widget->Entries()->Items(i))->Partner())
+            F2_FUZZ_CHECK(kName, IsIdentifier(partner->Name()), "an item refers to a component without a name");
+}
+
 void CheckTree(const TComponent& owner)
 {
     std::set<std::string> names;
     for (int i = 0; i < owner.ComponentCount(); ++i) {
         const TComponent* child = owner.Components(i);
+        CheckItems(*child);
         F2_FUZZ_CHECK(kName, child->Owner() == &owner, "a component's owner does not list it");
         F2_FUZZ_CHECK(kName, !child->IsLoading(), "component " + child->Name() + " is still loading");
         if (!child->Name().empty()) {
@@ -124,7 +137,9 @@ int LayoutReader(const uint8_t* data, size_t size)
         options = data[0];
         bytes = bytes.subspan(1);
     }
-    const int aliveBefore = FuzzCounters::Alive();
+    // The names of Loaded calls would pile up over millions of inputs.
+    readerkit::Census::Reset();
+    const int aliveBefore = readerkit::Census::Alive();
     const size_t pendingBefore = PendingReferences::Global().Count();
 
     TMemoryStream stream = TMemoryStream::View(bytes);
@@ -171,8 +186,8 @@ int LayoutReader(const uint8_t* data, size_t size)
                               std::to_string(bytes.size()) + " bytes");
     }
     root.reset();
-    F2_FUZZ_CHECK(kName, FuzzCounters::Alive() == aliveBefore,
-                  std::to_string(FuzzCounters::Alive() - aliveBefore) + " components outlived their root");
+    F2_FUZZ_CHECK(kName, readerkit::Census::Alive() == aliveBefore,
+                  std::to_string(readerkit::Census::Alive() - aliveBefore) + " components outlived their root");
     F2_FUZZ_CHECK(kName, PendingReferences::Global().Count() == pendingBefore,
                   "pending references outlived their root");
     return 0;

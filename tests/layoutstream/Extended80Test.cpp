@@ -1,6 +1,6 @@
 // The 80-bit codec against known encodings and against the machine's own long double.
 
-#include "tools/layoutc/Extended80.h"
+#include "layoutstream/Extended80.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <limits>
 
-using layoutc::Extended80;
+using layoutstream::Extended80;
 
 TEST(Extended80, KnownEncodings)
 {

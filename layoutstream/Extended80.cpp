@@ -1,10 +1,10 @@
-#include "tools/layoutc/Extended80.h"
+#include "layoutstream/Extended80.h"
 
 #include <cmath>
 #include <limits>
 #include <stdexcept>
 
-namespace layoutc {
+namespace layoutstream {
 
 namespace {
 
@@ -65,4 +65,4 @@ long double Extended80::Decode(const Bytes& bytes)
     return negative ? -magnitude : magnitude;
 }
 
-} // namespace layoutc
+} // namespace layoutstream

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-namespace layoutc {
+namespace layoutstream {
 
 class Extended80 {
 public:
@@ -22,4 +22,4 @@ public:
     static long double Decode(const Bytes& bytes);
 };
 
-} // namespace layoutc
+} // namespace layoutstream

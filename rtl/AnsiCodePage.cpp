@@ -1,0 +1,56 @@
+#include "rtl/AnsiCodePage.h"
+
+#include "rtl/Utf8.h"
+
+#include <iterator>
+
+namespace rtl {
+
+namespace {
+
+// Bytes 0x80 to 0xBF; 0xC0 to 0xFF are U+0410 to U+044F in order, below 0x80 is ASCII.
+constexpr char16_t kHigh[64] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+};
+
+} // namespace
+
+char32_t AnsiToCodePoint(uint8_t byte)
+{
+    if (byte < 0x80)
+        return byte;
+    if (byte >= 0xC0)
+        return char32_t(0x0410 + (byte - 0xC0));
+    return kHigh[byte - 0x80];
+}
+
+std::string AnsiToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char c : bytes)
+        utf8::Append(out, AnsiToCodePoint(static_cast<uint8_t>(c)));
+    return out;
+}
+
+char CodePointToAnsi(char32_t c)
+{
+    if (c < 0x80)
+        return char(c);
+    if (c >= 0x0410 && c <= 0x044F)
+        return char(0xC0 + (c - 0x0410));
+    if (c != utf8::kReplacement)   // 0x98 has no character, and U+FFFD stands for none either
+        for (size_t i = 0; i < std::size(kHigh); ++i)
+            if (kHigh[i] == c)
+                return char(0x80 + i);
+    return '?';
+}
+
+} // namespace rtl
