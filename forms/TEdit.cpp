@@ -194,7 +194,8 @@ void TCustomEdit::Paint()
     platform::DeviceContext& dc = canvas.Handle();
     ClassicLook look(dc);
     const platform::Rect inner = look.DrawEdgeSunken(ClientRect());
-    const platform::Pixel background = ColorToPixel(Enabled() ? Color() : clBtnFace);
+    // A disabled edit keeps its colour (a field marked yellow stays marked) and greys its text.
+    const platform::Pixel background = ColorToPixel(Color());
     dc.FillRect(inner, platform::BrushSpec{background, platform::BrushStyle::Solid});
 
     const platform::Rect area = TextArea();

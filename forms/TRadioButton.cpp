@@ -39,18 +39,10 @@ TRadioButton* TRadioButton::NextInGroup(bool forward) const
     TWinControl* parent = Parent();
     if (!parent)
         return nullptr;
-    const auto& list = parent->TabList();
-    const int count = int(list.size());
-    int index = 0;
-    while (index < count && list[size_t(index)] != this)
-        ++index;
-    for (int step = 1; step < count; ++step) {
-        const int i = forward ? (index + step) % count : (index - step + count) % count;
-        auto* radio = dynamic_cast<TRadioButton*>(list[size_t(i)]);
-        if (radio && radio->CanFocus())
-            return radio;
-    }
-    return nullptr;
+    const auto isRadio = [](const TWinControl& sibling) {
+        return dynamic_cast<const TRadioButton*>(&sibling) != nullptr;
+    };
+    return static_cast<TRadioButton*>(parent->FindNextChild(this, forward, isRadio));
 }
 
 void TRadioButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

@@ -3,6 +3,7 @@
 // one unchecks the others. OnClick runs only when a button turns from unchecked to checked
 // (mouse, Space or arrows, or Checked set from code); clicking the checked one does nothing.
 // Only the checked button of a group is a tab stop; arrow keys move within the group and check.
+// The arrows of other controls stop only at a checked one.
 
 #include "forms/TCustomControl.h"
 
@@ -22,6 +23,9 @@ protected:
     void KeyDownDefault(uint16_t key, TShiftState shift) override;
     void KeyUpDefault(uint16_t key, TShiftState shift) override;
     intptr_t DialogCode() const override { return DLGC_BUTTON | DLGC_WANTARROWS; }
+    // An arrow on another control passes an unchecked radio button: only the arrows of its own
+    // group may move the focus onto it, and they check it as they do.
+    bool ArrowStop() const override { return checked_; }
 
 private:
     TRadioButton* NextInGroup(bool forward) const;

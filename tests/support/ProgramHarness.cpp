@@ -44,6 +44,14 @@ void ProgramHarness::Pump()
     throw std::runtime_error("message processing does not settle");
 }
 
+const platform::Raster& ProgramHarness::Frame() const
+{
+    const platform::HeadlessWindow* window = desktop_->FindWindow(WindowId());
+    if (!window)
+        throw std::runtime_error("the main window has no native window");
+    return window->LastFrame();
+}
+
 uint64_t ProgramHarness::WindowId() const
 {
     return Form1->NativeWindow().Id();

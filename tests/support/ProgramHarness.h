@@ -44,6 +44,8 @@ public:
     int Points(const std::string& chart) const;
     bool Terminated() const;
     platform::HeadlessDesktop& Desktop() { return *desktop_; }
+    // The frame the main window presented last, as a user sees it.
+    const platform::Raster& Frame() const;
 
 private:
     void PostKey(uint16_t key, uint32_t modifiers, const std::string& text);
