@@ -4,14 +4,14 @@
 #include "platform/Desktop.h"
 #include "forms/TCustomForm.h"
 
-F2_DEFINE_CLASS(TButton, TCustomControl, F2_FACTORY(TButton))
+F2_DEFINE_CLASS(TButton, TButtonControl, F2_FACTORY(TButton))
 {
     c.Property("Caption", &TButton::Caption, &TButton::SetCaption);
     c.Property("Default", &TButton::Default, &TButton::SetDefault).Default(0);
     c.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(0);
 }
 
-TButton::TButton(TComponent* owner) : TCustomControl(owner)
+TButton::TButton(TComponent* owner) : TButtonControl(owner)
 {
     InitBounds(75, 25);
     SetTabStop(true);
@@ -47,70 +47,6 @@ bool TButton::DialogKey(uint16_t key, TShiftState shift)
     return false;
 }
 
-void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (button == mbLeft) {
-        if (CanFocus() && !Focused())
-            SetFocus();
-        tracking_ = true;
-        inside_ = true;
-        Invalidate();
-    }
-    TCustomControl::MouseDown(button, shift, x, y);
-}
-
-void TButton::MouseMove(TShiftState shift, int x, int y)
-{
-    if (tracking_) {
-        const bool inside = ClientRect().Contains({x, y});
-        if (inside != inside_) {
-            inside_ = inside;
-            Invalidate();
-        }
-    }
-    TCustomControl::MouseMove(shift, x, y);
-}
-
-void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (button == mbLeft && tracking_) {
-        const bool clicked = ClientRect().Contains({x, y});
-        Reset();
-        if (clicked)
-            Click();
-    }
-    TCustomControl::MouseUp(button, shift, x, y);
-}
-
-void TButton::CancelMode()
-{
-    Reset();
-    TCustomControl::CancelMode();
-}
-
-void TButton::Reset()
-{
-    if (tracking_ || spaceDown_)
-        Invalidate();
-    tracking_ = inside_ = spaceDown_ = false;
-}
-
-void TButton::KeyDownDefault(uint16_t key, TShiftState)
-{
-    if (key == platform::vk::Space && !spaceDown_) {
-        spaceDown_ = true;
-        Invalidate();
-    }
-}
-
-void TButton::KeyUpDefault(uint16_t key, TShiftState)
-{
-    if (key == platform::vk::Space && spaceDown_) {
-        Reset();
-        Click();
-    }
-}
-
 void TButton::FocusGained()
 {
     // The default button's frame depends on which button has the focus.
@@ -120,7 +56,7 @@ void TButton::FocusGained()
 
 void TButton::FocusLost()
 {
-    Reset();
+    TButtonControl::FocusLost();
     if (TCustomForm* form = ParentForm())
         form->Invalidate();
 }

@@ -5,13 +5,13 @@
 
 #include <algorithm>
 
-F2_DEFINE_CLASS(TRadioButton, TCustomControl, F2_FACTORY(TRadioButton))
+F2_DEFINE_CLASS(TRadioButton, TButtonControl, F2_FACTORY(TRadioButton))
 {
     c.Property("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption);
     c.Property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(0);
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TCustomControl(owner)
+TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner)
 {
     InitBounds(113, 17);
     SetParentColor(true);
@@ -45,38 +45,7 @@ TRadioButton* TRadioButton::NextInGroup(bool forward) const
     return static_cast<TRadioButton*>(parent->FindNextChild(this, forward, isRadio));
 }
 
-void TRadioButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (button == mbLeft) {
-        if (CanFocus() && !Focused())
-            SetFocus();
-        pressed_ = true;
-        Invalidate();
-    }
-    TCustomControl::MouseDown(button, shift, x, y);
-}
-
-void TRadioButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (button == mbLeft && pressed_) {
-        pressed_ = false;
-        Invalidate();
-        if (ClientRect().Contains({x, y}))
-            SetChecked(true);
-    }
-    TCustomControl::MouseUp(button, shift, x, y);
-}
-
-void TRadioButton::CancelMode()
-{
-    if (pressed_) {
-        pressed_ = false;
-        Invalidate();
-    }
-    TCustomControl::CancelMode();
-}
-
-void TRadioButton::KeyDownDefault(uint16_t key, TShiftState)
+void TRadioButton::KeyDownDefault(uint16_t key, TShiftState shift)
 {
     namespace vk = platform::vk;
     if (key == vk::Left || key == vk::Up || key == vk::Right || key == vk::Down) {
@@ -84,13 +53,9 @@ void TRadioButton::KeyDownDefault(uint16_t key, TShiftState)
             next->SetFocus();
             next->SetChecked(true);
         }
+        return;
     }
-}
-
-void TRadioButton::KeyUpDefault(uint16_t key, TShiftState)
-{
-    if (key == platform::vk::Space)
-        SetChecked(true);
+    TButtonControl::KeyDownDefault(key, shift);
 }
 
 void TRadioButton::Paint()

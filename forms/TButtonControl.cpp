@@ -1,0 +1,75 @@
+#include "forms/TButtonControl.h"
+
+#include "platform/Desktop.h"
+
+F2_DEFINE_CLASS(TButtonControl, TCustomControl, F2_NO_FACTORY) {}
+
+void TButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == mbLeft) {
+        if (CanFocus() && !Focused())
+            SetFocus();
+        tracking_ = true;
+        inside_ = true;
+        Invalidate();
+    }
+    TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TButtonControl::MouseMove(TShiftState shift, int x, int y)
+{
+    if (tracking_) {
+        const bool inside = ClientRect().Contains({x, y});
+        if (inside != inside_) {
+            inside_ = inside;
+            Invalidate();
+        }
+    }
+    TCustomControl::MouseMove(shift, x, y);
+}
+
+void TButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == mbLeft && tracking_) {
+        const bool completed = ClientRect().Contains({x, y});
+        Reset();
+        if (completed)
+            Pressed();
+    }
+    TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TButtonControl::CancelMode()
+{
+    Reset();
+    TCustomControl::CancelMode();
+}
+
+void TButtonControl::KeyDownDefault(uint16_t key, TShiftState)
+{
+    if (key == platform::vk::Space && !spaceDown_) {
+        spaceDown_ = true;
+        Invalidate();
+    }
+}
+
+void TButtonControl::KeyUpDefault(uint16_t key, TShiftState)
+{
+    if (key == platform::vk::Space && spaceDown_) {
+        Reset();
+        Pressed();
+    }
+}
+
+void TButtonControl::FocusLost()
+{
+    Reset();
+    TCustomControl::FocusLost();
+}
+
+void TButtonControl::Reset()
+{
+    if (tracking_ || spaceDown_)
+        Invalidate();
+    tracking_ = inside_ = spaceDown_ = false;
+}
