@@ -393,7 +393,7 @@ void AxisPainter::PlaceText(int x, int y, int angle, std::string_view text, int 
         break;
     }
     surface_.ApplyTextAlign(align);
-    surface_.ApplyBackMode(1);
+    surface_.ApplyBackMode(platform::BackgroundMode::Transparent);
     int lines = 1;
     if (level && lineHeight > 0)
         lines = int(std::count(text.begin(), text.end(), '\r')) + 1;
@@ -459,7 +459,7 @@ void AxisPainter::DrawGrid()
     if (tickCount_ == 0)
         return;
     surface_.Brush()->SetStyle(bsClear);
-    surface_.ApplyBackMode(1);
+    surface_.ApplyBackMode(platform::BackgroundMode::Transparent);
     surface_.ApplyChartPen(axis_.Grid());
     if (axis_.Grid()->Color() == clDefault)
         surface_.Pen()->SetColor(clGray);
@@ -469,7 +469,7 @@ void AxisPainter::DrawGrid()
         else if (i > 0)
             DrawGridLine(Nearest((ticks_[size_t(i - 1)] + static_cast<long double>(ticks_[size_t(i)])) / 2));
     }
-    surface_.ApplyBackMode(2);
+    surface_.ApplyBackMode(platform::BackgroundMode::Opaque);
 }
 
 void AxisPainter::DrawMinorMark(int pos, bool grid)

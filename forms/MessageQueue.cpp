@@ -241,14 +241,14 @@ bool MessageQueue::TranslateMouse(const platform::Event& event, TCustomForm* for
         // The innermost windowed control under the pointer.
         window = form;
         for (;;) {
-            TControl* child = window->ControlAtPos(window->ScreenToClient(p), true, true);
+            TControl* child = window->ControlAtPos(window->FormToClient(p), true, true);
             auto* win = dynamic_cast<TWinControl*>(child);
             if (!win)
                 break;
             window = win;
         }
         if (message == WM_MOUSEMOVE) {
-            TControl* under = window->ControlAtPos(window->ScreenToClient(p), true, false);
+            TControl* under = window->ControlAtPos(window->FormToClient(p), true, false);
             TControl* shown = under ? under : window;
             form->NativeWindow().SetCursor(ToPlatformCursor(shown->Cursor()));
         }
@@ -260,7 +260,7 @@ bool MessageQueue::TranslateMouse(const platform::Event& event, TCustomForm* for
         keys |= MK_SHIFT;
     if (event.modifiers & platform::ModCtrl)
         keys |= MK_CONTROL;
-    const platform::Point local = window->ScreenToClient(p);
+    const platform::Point local = window->FormToClient(p);
     msg = TMsg{window->Handle(), message, keys, MakeMouseLParam(local.x, local.y), {}};
     return true;
 }

@@ -79,8 +79,7 @@ void TCustomEdit::KeyDownDefault(uint16_t key, TShiftState shift)
         modifiers |= platform::ModCtrl;
     if (shift.Contains(ssAlt))
         modifiers |= platform::ModAlt;
-    constexpr uint16_t kF10 = platform::vk::F1 + 9;
-    if (key == platform::vk::Apps || (key == kF10 && modifiers == platform::ModShift)) {
+    if (key == platform::vk::Apps || (key == platform::vk::F10 && modifiers == platform::ModShift)) {
         // At the caret, just below the text line, as classic edits place it.
         const platform::Rect area = TextArea();
         const int x = area.left + buffer_.XFromPosition(buffer_.Caret(), Measure());

@@ -148,8 +148,9 @@ namespace vk {
 constexpr uint16_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18,
                    Pause = 19, Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34,
                    End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45,
-                   Delete = 46, F1 = 112, F4 = 115, F12 = 123, Apps = 93, OemComma = 188,
-                   OemMinus = 189, OemPeriod = 190, OemPlus = 187, Numpad0 = 96, Decimal = 110;
+                   Delete = 46, F1 = 112, F4 = 115, F10 = 121, F12 = 123, Apps = 93,
+                   OemComma = 188, OemMinus = 189, OemPeriod = 190, OemPlus = 187, Numpad0 = 96,
+                   Decimal = 110;
 }
 
 } // namespace platform
