@@ -1,7 +1,7 @@
 // The press rules that push buttons and radio buttons share, through the real loop: a press
 // completes only where it started, and leaving the control or losing the focus cancels it.
 
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/TButton.h"
 #include "forms/TRadioButton.h"
