@@ -16,7 +16,6 @@ TButton::TButton(TComponent* owner) : TButtonControl(owner)
     InitBounds(75, 25);
     SetTabStop(true);
     SetColor(clBtnFace);
-    SetClickEvents(false);
 }
 
 void TButton::SetDefault(bool value)

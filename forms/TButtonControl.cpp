@@ -4,6 +4,12 @@
 
 F2_DEFINE_CLASS(TButtonControl, TCustomControl, F2_NO_FACTORY) {}
 
+TButtonControl::TButtonControl(TComponent* owner) : TCustomControl(owner)
+{
+    // A release over the control is not a click by itself: the press rules decide.
+    SetClickEvents(false);
+}
+
 void TButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (button == mbLeft) {

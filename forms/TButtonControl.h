@@ -25,7 +25,7 @@ public:
     bool DrawnPressed() const { return (tracking_ && inside_) || spaceDown_; }
 
 protected:
-    explicit TButtonControl(TComponent* owner) : TCustomControl(owner) {}
+    explicit TButtonControl(TComponent* owner);
 
     // What a completed press does.
     virtual void Pressed() = 0;

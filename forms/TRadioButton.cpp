@@ -15,7 +15,6 @@ TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner)
 {
     InitBounds(113, 17);
     SetParentColor(true);
-    SetClickEvents(false);
 }
 
 void TRadioButton::SetChecked(bool value)
