@@ -70,18 +70,7 @@ void TButton::Paint()
     state.isDefault = IsActive() && Enabled();
     state.focused = Focused();
     const platform::Rect face = look.DrawButtonFace(ClientRect(), state);
-    const std::string text = Caption();
-    if (text.empty())
-        return;
-    canvas.SetFont(Font());
-    const platform::Size size = canvas.TextExtent(text);
-    platform::DeviceContext& textDc = canvas.Handle();
-    textDc.SetBackMode(platform::BackgroundMode::Transparent);
-    textDc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
-    const int x = face.left + (face.Width() - size.cx) / 2;
-    const int y = face.top + (face.Height() - size.cy) / 2;
-    if (Enabled())
-        textDc.TextOut(x, y, text);
-    else
-        look.DrawDisabledText(x, y, text);
+    DrawCaption([&face](platform::Size size) {
+        return platform::Point{face.left + (face.Width() - size.cx) / 2, face.top + (face.Height() - size.cy) / 2};
+    });
 }

@@ -1,5 +1,6 @@
 #include "forms/TButtonControl.h"
 
+#include "forms/ClassicLook.h"
 #include "platform/Desktop.h"
 
 F2_DEFINE_CLASS(TButtonControl, TCustomControl, F2_NO_FACTORY) {}
@@ -78,4 +79,23 @@ void TButtonControl::Reset()
     if (tracking_ || spaceDown_)
         Invalidate();
     tracking_ = inside_ = spaceDown_ = false;
+}
+
+std::optional<platform::Rect> TButtonControl::DrawCaption(const std::function<platform::Point(platform::Size)>& place)
+{
+    const std::string text = Caption();
+    if (text.empty())
+        return std::nullopt;
+    TCanvas& canvas = *Canvas();
+    canvas.SetFont(Font());
+    const platform::Size size = canvas.TextExtent(text);
+    platform::DeviceContext& dc = canvas.Handle();
+    dc.SetBackMode(platform::BackgroundMode::Transparent);
+    dc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
+    const platform::Point at = place(size);
+    if (Enabled())
+        dc.TextOut(at.x, at.y, text);
+    else
+        ClassicLook(dc).DrawDisabledText(at.x, at.y, text);
+    return platform::Rect{at.x, at.y, at.x + size.cx, at.y + size.cy};
 }

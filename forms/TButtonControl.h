@@ -19,6 +19,9 @@
 
 #include "forms/TCustomControl.h"
 
+#include <functional>
+#include <optional>
+
 class TButtonControl : public TCustomControl {
     F2_CLASS(TButtonControl, TCustomControl)
 public:
@@ -29,6 +32,10 @@ protected:
 
     // What a completed press does.
     virtual void Pressed() = 0;
+    // Draws the caption in the control's font over what is already there, with its top-left
+    // corner where place puts it for the caption's size: in the text colour, or in the
+    // embossed grey of disabled text. Returns the caption's rectangle; nothing without one.
+    std::optional<platform::Rect> DrawCaption(const std::function<platform::Point(platform::Size)>& place);
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

@@ -66,19 +66,10 @@ void TRadioButton::Paint()
     ClassicLook look(dc);
     const int cell = ClassicLook::kRadioSize;
     look.DrawRadio(0, (client.Height() - cell) / 2, checked_, Enabled());
-    const std::string text = Caption();
-    if (text.empty())
-        return;
-    canvas.SetFont(Font());
-    const platform::Size size = canvas.TextExtent(text);
-    platform::DeviceContext& textDc = canvas.Handle();
-    textDc.SetBackMode(platform::BackgroundMode::Transparent);
-    textDc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
-    const int x = cell + 4, y = (client.Height() - size.cy) / 2;
-    if (Enabled())
-        textDc.TextOut(x, y, text);
-    else
-        look.DrawDisabledText(x, y, text);
-    if (Focused())
-        look.DrawFocusRect({x - 1, y, std::min(x + size.cx + 1, client.right), std::min(y + size.cy, client.bottom)});
+    const std::optional<platform::Rect> text = DrawCaption([&](platform::Size size) {
+        return platform::Point{cell + 4, (client.Height() - size.cy) / 2};
+    });
+    if (text && Focused())
+        look.DrawFocusRect({text->left - 1, text->top, std::min(text->right + 1, client.right),
+                            std::min(text->bottom, client.bottom)});
 }
