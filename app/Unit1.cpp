@@ -144,7 +144,7 @@ void TForm1::Button1Click(TObject*)
 
 void TForm1::FieldKeyDown(TEdit* field, uint16_t key)
 {
-    BackspacePressed = key == 8;
+    BackspacePressed = key == platform::vk::Back;
     field->SetColor(clWindow);
 }
 

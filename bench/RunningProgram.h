@@ -4,9 +4,7 @@
 // presented. Input goes through the desktop's queue and the real message processing, exactly
 // as the whole-program tests deliver it.
 
-#include "platform/HeadlessDesktop.h"
-
-#include <cstdint>
+#include "tests/support/HeadlessProgram.h"
 
 class RunningProgram {
 public:
@@ -15,8 +13,8 @@ public:
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
-    platform::HeadlessDesktop& Desktop() { return *desktop_; }
-    platform::HeadlessWindow& Window() const;
+    platform::HeadlessDesktop& Desktop() { return program_.Desktop(); }
+    platform::HeadlessWindow& Window() const { return program_.Window(); }
     int PresentCount() const { return Window().PresentCount(); }
 
     // Posts the keystrokes of Enter to the main window ("Go" is its default button).
@@ -25,5 +23,5 @@ public:
     void Pump();
 
 private:
-    platform::HeadlessDesktop* desktop_ = nullptr;
+    HeadlessProgram program_;
 };

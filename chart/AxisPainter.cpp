@@ -390,7 +390,7 @@ void AxisPainter::DrawGrid()
     if (tickCount_ == 0)
         return;
     surface_.Brush()->SetStyle(bsClear);
-    surface_.ApplyBackMode(1);
+    surface_.ApplyBackMode(platform::BackgroundMode::Transparent);
     surface_.ApplyChartPen(axis_.Grid());
     if (axis_.Grid()->Color() == clDefault)
         surface_.Pen()->SetColor(clGray);
@@ -400,7 +400,7 @@ void AxisPainter::DrawGrid()
         else if (i > 0)
             DrawGridLine(NearestPixel((ticks_[size_t(i - 1)] + static_cast<long double>(ticks_[size_t(i)])) / 2));
     }
-    surface_.ApplyBackMode(2);
+    surface_.ApplyBackMode(platform::BackgroundMode::Opaque);
 }
 
 void AxisPainter::DrawMinorMark(int pos, bool grid)

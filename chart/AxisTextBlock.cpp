@@ -109,7 +109,7 @@ void AxisTextBlock::Draw(TChartCanvas& canvas, int along, int anchor) const
         x = side_ == AxisSide::Left ? anchor - int(std::ceil(maxX_)) : anchor - int(std::floor(minX_));
     }
     canvas.ApplyTextAlign(platform::textalign::Left | platform::textalign::Top);
-    canvas.ApplyBackMode(int(platform::BackgroundMode::Transparent));
+    canvas.ApplyBackMode(platform::BackgroundMode::Transparent);
     ForEachLine(text_, [&](std::string_view line, int index) {
         const Offset corner = Turn(LineStart(canvas.MeasureTextWidth(line)), LineTop(index));
         const int lx = x + NearestPixel(corner.x), ly = y + NearestPixel(corner.y);

@@ -38,5 +38,5 @@ void TChartCanvas::ResetDrawingState()
     font_->SetColor(clBlack);
     font_->SetSize(10);
     ApplyBackColor(clWhite);
-    ApplyBackMode(1);
+    ApplyBackMode(platform::BackgroundMode::Transparent);
 }

@@ -44,13 +44,13 @@ public:
     int FontPixelHeight() { return MeasureTextHeight("W"); }
 
     virtual TColor ReadBackColor() = 0;
-    virtual int ReadBackMode() = 0;   // 1 transparent, 2 opaque
+    virtual platform::BackgroundMode ReadBackMode() = 0;
     virtual platform::DeviceContext* DeviceHandle() = 0;
     virtual bool IsMonochrome() const = 0;
     virtual uint32_t ReadTextAlign() = 0;
     virtual bool IsBuffered() const = 0;
     virtual void ApplyBackColor(TColor color) = 0;
-    virtual void ApplyBackMode(int mode) = 0;
+    virtual void ApplyBackMode(platform::BackgroundMode mode) = 0;
     virtual void ApplyMonochrome(bool value) = 0;
     virtual void PutPixel(int x, int y, TColor color) = 0;
     virtual void ApplyTextAlign(uint32_t flags) = 0;

@@ -192,9 +192,9 @@ TColor TChartCanvas3D::ReadBackColor()
     return PixelToColor(Dc().BackColor());
 }
 
-int TChartCanvas3D::ReadBackMode()
+platform::BackgroundMode TChartCanvas3D::ReadBackMode()
 {
-    return int(Dc().BackMode());
+    return Dc().BackMode();
 }
 
 platform::DeviceContext* TChartCanvas3D::DeviceHandle()
@@ -212,9 +212,9 @@ void TChartCanvas3D::ApplyBackColor(TColor color)
     Dc().SetBackColor(ColorToPixel(color));
 }
 
-void TChartCanvas3D::ApplyBackMode(int mode)
+void TChartCanvas3D::ApplyBackMode(platform::BackgroundMode mode)
 {
-    Dc().SetBackMode(mode == 2 ? platform::BackgroundMode::Opaque : platform::BackgroundMode::Transparent);
+    Dc().SetBackMode(mode);
 }
 
 void TChartCanvas3D::ApplyTextAlign(uint32_t flags)

@@ -37,13 +37,13 @@ public:
     const GradientStats& LastGradient() const { return lastGradient_; }
 
     TColor ReadBackColor() override;
-    int ReadBackMode() override;
+    platform::BackgroundMode ReadBackMode() override;
     platform::DeviceContext* DeviceHandle() override;
     bool IsMonochrome() const override { return monochrome_; }
     uint32_t ReadTextAlign() override;
     bool IsBuffered() const override { return buffered_; }
     void ApplyBackColor(TColor color) override;
-    void ApplyBackMode(int mode) override;
+    void ApplyBackMode(platform::BackgroundMode mode) override;
     void ApplyMonochrome(bool value) override;
     void PutPixel(int x, int y, TColor color) override;
     void ApplyTextAlign(uint32_t flags) override;

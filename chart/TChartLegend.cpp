@@ -106,7 +106,7 @@ void TChartLegend::Draw(TChartCanvas3D& surface, platform::Rect& plot, const TCu
     surface.Brush()->SetStyle(bsSolid);
     surface.DrawBox(box.left, box.top, box.right, box.bottom);
     surface.ApplyTextAlign(platform::textalign::Left | platform::textalign::Top);
-    surface.ApplyBackMode(1);
+    surface.ApplyBackMode(platform::BackgroundMode::Transparent);
     int y = box.top + Gap;
     for (const TChartSeries* s : *chart.SeriesList()) {
         if (!s->Active() || !s->ShowInLegend())

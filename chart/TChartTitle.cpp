@@ -56,7 +56,7 @@ void TChartTitle::Draw(TChartCanvas3D& surface, platform::Rect& plot, bool atBot
         const int lineHeight = surface.FontPixelHeight();
         height = lines * lineHeight;
         surface.Brush()->SetStyle(bsClear);
-        surface.ApplyBackMode(1);
+        surface.ApplyBackMode(platform::BackgroundMode::Transparent);
         int y = atBottom ? plot.bottom - frameWidth - height : plot.top + frameWidth;
         for (int i = 0; i < lines; ++i, y += lineHeight) {
             const std::string line = text_->Get(i);

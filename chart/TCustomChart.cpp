@@ -106,13 +106,13 @@ void TCustomChart::PrepareWallBrush()
     surface.Brush()->SetColor(color);
     surface.Brush()->SetStyle(wallBrush->Style());
     if (wallBrush->Style() == bsSolid) {
-        surface.ApplyBackMode(1);
+        surface.ApplyBackMode(platform::BackgroundMode::Transparent);
         return;
     }
     // A hatched wall shows its hatch over the brush colour; a hatch in that same colour would
     // vanish, so it takes black or white instead.
     surface.ApplyBackColor(wallBrush->Color());
-    surface.ApplyBackMode(2);
+    surface.ApplyBackMode(platform::BackgroundMode::Opaque);
     if (color == wallBrush->Color()) {
         surface.Brush()->SetColor(color == clBlack ? clWhite : clBlack);
         surface.Brush()->SetStyle(wallBrush->Style());

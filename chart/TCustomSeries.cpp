@@ -135,7 +135,7 @@ void TCustomSeries::DrawMarks(TChartCanvas3D& surface)
     font.SetStyle(TFontStyles{});
     font.SetColor(clBlack);
     surface.ApplyTextAlign(platform::textalign::Center | platform::textalign::Bottom);
-    surface.ApplyBackMode(1);
+    surface.ApplyBackMode(platform::BackgroundMode::Transparent);
     for (int i = FirstShownIndex(); i <= LastShownIndex(); ++i) {
         const int x = CalcXPos(i), y = CalcYPos(i);
         if (!Drawable(x, y) || PointColor(i) == clNone)

@@ -1,34 +1,24 @@
 #include "forms/ClassicPalette.h"
 
-#include "platform/DeviceContext.h"
-
-namespace {
-
-// System colour indexes of the classic palette.
-enum SystemColorIndex {
-    kMenu = 4, kWindow = 5, kWindowFrame = 6, kMenuText = 7, kWindowText = 8, kHighlight = 13,
-    kHighlightText = 14, kBtnFace = 15, kBtnShadow = 16, kGrayText = 17, kBtnHighlight = 20,
-    kDarkShadow = 21, kLight = 22,
-};
-
-} // namespace
+#include "platform/SystemColors.h"
 
 ClassicPalette ClassicPalette::System()
 {
     using platform::SystemColor;
+    namespace sc = platform::syscolor;
     ClassicPalette p;
-    p.face = SystemColor(kBtnFace);
-    p.shadow = SystemColor(kBtnShadow);
-    p.highlight = SystemColor(kBtnHighlight);
-    p.darkShadow = SystemColor(kDarkShadow);
-    p.light = SystemColor(kLight);
-    p.window = SystemColor(kWindow);
-    p.windowText = SystemColor(kWindowText);
-    p.grayText = SystemColor(kGrayText);
-    p.selection = SystemColor(kHighlight);
-    p.selectionText = SystemColor(kHighlightText);
-    p.menu = SystemColor(kMenu);
-    p.menuText = SystemColor(kMenuText);
-    p.frame = SystemColor(kWindowFrame);
+    p.face = SystemColor(sc::BtnFace);
+    p.shadow = SystemColor(sc::BtnShadow);
+    p.highlight = SystemColor(sc::BtnHighlight);
+    p.darkShadow = SystemColor(sc::DarkShadow);
+    p.light = SystemColor(sc::Light);
+    p.window = SystemColor(sc::Window);
+    p.windowText = SystemColor(sc::WindowText);
+    p.grayText = SystemColor(sc::GrayText);
+    p.selection = SystemColor(sc::Highlight);
+    p.selectionText = SystemColor(sc::HighlightText);
+    p.menu = SystemColor(sc::Menu);
+    p.menuText = SystemColor(sc::MenuText);
+    p.frame = SystemColor(sc::WindowFrame);
     return p;
 }

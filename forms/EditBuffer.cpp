@@ -255,9 +255,13 @@ bool EditBuffer::Cut()
 
 bool EditBuffer::Paste()
 {
+    // With nothing pasteable the selection stays: inserting an empty text would delete it.
     if (!clipboard_.get)
         return false;
-    return Insert(clipboard_.get());
+    std::u32string line = FirstLine(clipboard_.get());
+    if (line.empty())
+        return false;
+    return Replace(std::move(line), false);
 }
 
 bool EditBuffer::CanPaste() const

@@ -208,7 +208,7 @@ bool MessageQueue::TranslateEvent(const platform::Event& event, TMsg& msg)
         if (!target)
             target = form;
         const auto distance = uint16_t(int16_t(event.wheel * 120));
-        const platform::Point local = target->ScreenToClient({event.x, event.y});
+        const platform::Point local = target->FormToClient({event.x, event.y});
         msg = TMsg{target->Handle(), WM_MOUSEWHEEL, uintptr_t(distance) << 16, MakeMouseLParam(local.x, local.y), {}};
         return true;
     }
@@ -248,14 +248,14 @@ bool MessageQueue::TranslateMouse(const platform::Event& event, TCustomForm* for
         // The innermost windowed control under the pointer.
         window = form;
         for (;;) {
-            TControl* child = window->ControlAtPos(window->ScreenToClient(p), true, true);
+            TControl* child = window->ControlAtPos(window->FormToClient(p), true, true);
             auto* win = dynamic_cast<TWinControl*>(child);
             if (!win)
                 break;
             window = win;
         }
         if (message == WM_MOUSEMOVE) {
-            TControl* under = window->ControlAtPos(window->ScreenToClient(p), true, false);
+            TControl* under = window->ControlAtPos(window->FormToClient(p), true, false);
             TControl* shown = under ? under : window;
             form->NativeWindow().SetCursor(ToPlatformCursor(shown->Cursor()));
         }
@@ -267,7 +267,7 @@ bool MessageQueue::TranslateMouse(const platform::Event& event, TCustomForm* for
         keys |= MK_SHIFT;
     if (event.modifiers & platform::ModCtrl)
         keys |= MK_CONTROL;
-    const platform::Point local = window->ScreenToClient(p);
+    const platform::Point local = window->FormToClient(p);
     msg = TMsg{window->Handle(), message, keys, MakeMouseLParam(local.x, local.y), {}};
     return true;
 }

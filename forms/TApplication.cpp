@@ -233,7 +233,7 @@ TControl* TApplication::ControlUnderMouse() const
         return nullptr;
     TControl* found = form;
     for (auto* window = static_cast<TWinControl*>(form); window;) {
-        TControl* child = window->ControlAtPos(window->ScreenToClient(p), true, true);
+        TControl* child = window->ControlAtPos(window->FormToClient(p), true, true);
         if (!child)
             break;
         found = child;

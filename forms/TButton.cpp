@@ -4,19 +4,18 @@
 #include "platform/Desktop.h"
 #include "forms/TCustomForm.h"
 
-F2_DEFINE_CLASS(TButton, TCustomControl, F2_FACTORY(TButton))
+F2_DEFINE_CLASS(TButton, TButtonControl, F2_FACTORY(TButton))
 {
     c.Property("Caption", &TButton::Caption, &TButton::SetCaption);
     c.Property("Default", &TButton::Default, &TButton::SetDefault).Default(0);
     c.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(0);
 }
 
-TButton::TButton(TComponent* owner) : TCustomControl(owner)
+TButton::TButton(TComponent* owner) : TButtonControl(owner)
 {
     InitBounds(75, 25);
     SetTabStop(true);
     SetColor(clBtnFace);
-    SetClickEvents(false);
 }
 
 void TButton::SetDefault(bool value)
@@ -47,70 +46,6 @@ bool TButton::DialogKey(uint16_t key, TShiftState shift)
     return false;
 }
 
-void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (button == mbLeft) {
-        if (CanFocus() && !Focused())
-            SetFocus();
-        tracking_ = true;
-        inside_ = true;
-        Invalidate();
-    }
-    TCustomControl::MouseDown(button, shift, x, y);
-}
-
-void TButton::MouseMove(TShiftState shift, int x, int y)
-{
-    if (tracking_) {
-        const bool inside = ClientRect().Contains({x, y});
-        if (inside != inside_) {
-            inside_ = inside;
-            Invalidate();
-        }
-    }
-    TCustomControl::MouseMove(shift, x, y);
-}
-
-void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (button == mbLeft && tracking_) {
-        const bool clicked = ClientRect().Contains({x, y});
-        Reset();
-        if (clicked)
-            Click();
-    }
-    TCustomControl::MouseUp(button, shift, x, y);
-}
-
-void TButton::CancelMode()
-{
-    Reset();
-    TCustomControl::CancelMode();
-}
-
-void TButton::Reset()
-{
-    if (tracking_ || spaceDown_)
-        Invalidate();
-    tracking_ = inside_ = spaceDown_ = false;
-}
-
-void TButton::KeyDownDefault(uint16_t key, TShiftState)
-{
-    if (key == platform::vk::Space && !spaceDown_) {
-        spaceDown_ = true;
-        Invalidate();
-    }
-}
-
-void TButton::KeyUpDefault(uint16_t key, TShiftState)
-{
-    if (key == platform::vk::Space && spaceDown_) {
-        Reset();
-        Click();
-    }
-}
-
 void TButton::FocusGained()
 {
     // The default button's frame depends on which button has the focus.
@@ -120,7 +55,7 @@ void TButton::FocusGained()
 
 void TButton::FocusLost()
 {
-    Reset();
+    TButtonControl::FocusLost();
     if (TCustomForm* form = ParentForm())
         form->Invalidate();
 }
@@ -135,18 +70,7 @@ void TButton::Paint()
     state.isDefault = IsActive() && Enabled();
     state.focused = Focused();
     const platform::Rect face = look.DrawButtonFace(ClientRect(), state);
-    const std::string text = Caption();
-    if (text.empty())
-        return;
-    canvas.SetFont(Font());
-    const platform::Size size = canvas.TextExtent(text);
-    platform::DeviceContext& textDc = canvas.Handle();
-    textDc.SetBackMode(platform::BackgroundMode::Transparent);
-    textDc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
-    const int x = face.left + (face.Width() - size.cx) / 2;
-    const int y = face.top + (face.Height() - size.cy) / 2;
-    if (Enabled())
-        textDc.TextOut(x, y, text);
-    else
-        look.DrawDisabledText(x, y, text);
+    DrawCaption([&face](platform::Size size) {
+        return platform::Point{face.left + (face.Width() - size.cx) / 2, face.top + (face.Height() - size.cy) / 2};
+    });
 }

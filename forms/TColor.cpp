@@ -1,6 +1,6 @@
 #include "forms/TColor.h"
 
-#include "platform/DeviceContext.h"
+#include "platform/SystemColors.h"
 #include "rtl/Format.h"
 
 const TIdentMap& ColorIdents()

@@ -6,7 +6,7 @@
 #include "forms/TPopupLayer.h"
 #include "forms/TStringList.h"
 #include "platform/Desktop.h"
-#include "platform/Utf8.h"
+#include "rtl/Utf8.h"
 #include "rtl/Text.h"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ char32_t FoldCase(char32_t c)
 char32_t FirstCodePoint(const std::string& text)
 {
     size_t pos = 0;
-    return text.empty() ? 0 : platform::NextCodePoint(text, pos);
+    return text.empty() ? 0 : rtl::utf8::Next(text, pos);
 }
 
 // The classic arrow of a drop-down button: a triangle 7 pixels wide and 4 high, pointing down.

@@ -439,7 +439,7 @@ platform::Rect TControl::BoundsInForm() const
     return {o.x, o.y, o.x + width_, o.y + height_};
 }
 
-platform::Point TControl::ScreenToClient(platform::Point formPoint) const
+platform::Point TControl::FormToClient(platform::Point formPoint) const
 {
     const platform::Point o = ClientOrigin();
     return {formPoint.x - o.x, formPoint.y - o.y};

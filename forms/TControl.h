@@ -117,10 +117,11 @@ public:
     virtual void Dispatch(TMessage& message);
     virtual void DefaultHandler(TMessage&) {}
 
-    // Coordinates: the control's client (0,0) in its form's client coordinates.
+    // Coordinates: the control's client (0,0) in its form's client coordinates, and a point of
+    // the form's client area in this control's client coordinates.
     platform::Point ClientOrigin() const;
     platform::Rect BoundsInForm() const;
-    platform::Point ScreenToClient(platform::Point formPoint) const;   // form -> client
+    platform::Point FormToClient(platform::Point formPoint) const;
 
     bool MouseCapture() const;
     void SetMouseCapture(bool capture);

@@ -564,9 +564,13 @@ bool TCustomForm::DialogKey(uint16_t key, TShiftState shift)
         case vk::Right:
         case vk::Up:
         case vk::Down:
-            // Arrows move among the siblings of the focused control, tab stops or not.
+            // Arrows move among the siblings of the focused control, tab stops or not, to
+            // those that let an arrow stop there.
             if (TWinControl* focused = FocusedControl(); focused && focused->Parent()) {
-                focused->Parent()->SelectNext(focused, key == vk::Right || key == vk::Down, false);
+                const bool forward = key == vk::Right || key == vk::Down;
+                if (TWinControl* next = focused->Parent()->FindNextChild(
+                        focused, forward, [](const TWinControl& sibling) { return sibling.ArrowStop(); }))
+                    next->SetFocus();
                 return true;
             }
             return false;

@@ -79,8 +79,7 @@ void TCustomEdit::KeyDownDefault(uint16_t key, TShiftState shift)
         modifiers |= platform::ModCtrl;
     if (shift.Contains(ssAlt))
         modifiers |= platform::ModAlt;
-    constexpr uint16_t kF10 = platform::vk::F1 + 9;
-    if (key == platform::vk::Apps || (key == kF10 && modifiers == platform::ModShift)) {
+    if (key == platform::vk::Apps || (key == platform::vk::F10 && modifiers == platform::ModShift)) {
         // At the caret, just below the text line, as classic edits place it.
         const platform::Rect area = TextArea();
         const int x = area.left + buffer_.XFromPosition(buffer_.Caret(), Measure());
@@ -194,7 +193,8 @@ void TCustomEdit::Paint()
     platform::DeviceContext& dc = canvas.Handle();
     ClassicLook look(dc);
     const platform::Rect inner = look.DrawEdgeSunken(ClientRect());
-    const platform::Pixel background = ColorToPixel(Enabled() ? Color() : clBtnFace);
+    // A disabled edit keeps its colour (a field marked yellow stays marked) and greys its text.
+    const platform::Pixel background = ColorToPixel(Color());
     dc.FillRect(inner, platform::BrushSpec{background, platform::BrushStyle::Solid});
 
     const platform::Rect area = TextArea();

@@ -5,6 +5,8 @@
 // character OnKeyPress (a 0 discards it), then the edit changes and OnChange runs, only when
 // the text really changed. Text set from code runs OnChange only, and only on a change.
 // Focus by keyboard or code selects the whole text; a mouse click places the caret.
+// A disabled edit keeps its background colour and shows its text in the grey of disabled text.
+// A paste with nothing pasteable (an empty clipboard, an empty first line) changes nothing.
 // The right button (released over the edit), the context-menu key and Shift+F10 open the
 // classic edit menu in the form's popup layer; its choice comes back as WM_COMMAND and edits
 // the buffer directly, so that OnKeyPress never sees it and OnChange runs on a real change only.

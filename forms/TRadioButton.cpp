@@ -5,17 +5,16 @@
 
 #include <algorithm>
 
-F2_DEFINE_CLASS(TRadioButton, TCustomControl, F2_FACTORY(TRadioButton))
+F2_DEFINE_CLASS(TRadioButton, TButtonControl, F2_FACTORY(TRadioButton))
 {
     c.Property("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption);
     c.Property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(0);
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TCustomControl(owner)
+TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner)
 {
     InitBounds(113, 17);
     SetParentColor(true);
-    SetClickEvents(false);
 }
 
 void TRadioButton::SetChecked(bool value)
@@ -39,52 +38,13 @@ TRadioButton* TRadioButton::NextInGroup(bool forward) const
     TWinControl* parent = Parent();
     if (!parent)
         return nullptr;
-    const auto& list = parent->TabList();
-    const int count = int(list.size());
-    int index = 0;
-    while (index < count && list[size_t(index)] != this)
-        ++index;
-    for (int step = 1; step < count; ++step) {
-        const int i = forward ? (index + step) % count : (index - step + count) % count;
-        auto* radio = dynamic_cast<TRadioButton*>(list[size_t(i)]);
-        if (radio && radio->CanFocus())
-            return radio;
-    }
-    return nullptr;
+    const auto isRadio = [](const TWinControl& sibling) {
+        return dynamic_cast<const TRadioButton*>(&sibling) != nullptr;
+    };
+    return static_cast<TRadioButton*>(parent->FindNextChild(this, forward, isRadio));
 }
 
-void TRadioButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (button == mbLeft) {
-        if (CanFocus() && !Focused())
-            SetFocus();
-        pressed_ = true;
-        Invalidate();
-    }
-    TCustomControl::MouseDown(button, shift, x, y);
-}
-
-void TRadioButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (button == mbLeft && pressed_) {
-        pressed_ = false;
-        Invalidate();
-        if (ClientRect().Contains({x, y}))
-            SetChecked(true);
-    }
-    TCustomControl::MouseUp(button, shift, x, y);
-}
-
-void TRadioButton::CancelMode()
-{
-    if (pressed_) {
-        pressed_ = false;
-        Invalidate();
-    }
-    TCustomControl::CancelMode();
-}
-
-void TRadioButton::KeyDownDefault(uint16_t key, TShiftState)
+void TRadioButton::KeyDownDefault(uint16_t key, TShiftState shift)
 {
     namespace vk = platform::vk;
     if (key == vk::Left || key == vk::Up || key == vk::Right || key == vk::Down) {
@@ -92,13 +52,9 @@ void TRadioButton::KeyDownDefault(uint16_t key, TShiftState)
             next->SetFocus();
             next->SetChecked(true);
         }
+        return;
     }
-}
-
-void TRadioButton::KeyUpDefault(uint16_t key, TShiftState)
-{
-    if (key == platform::vk::Space)
-        SetChecked(true);
+    TButtonControl::KeyDownDefault(key, shift);
 }
 
 void TRadioButton::Paint()
@@ -110,19 +66,10 @@ void TRadioButton::Paint()
     ClassicLook look(dc);
     const int cell = ClassicLook::kRadioSize;
     look.DrawRadio(0, (client.Height() - cell) / 2, checked_, Enabled());
-    const std::string text = Caption();
-    if (text.empty())
-        return;
-    canvas.SetFont(Font());
-    const platform::Size size = canvas.TextExtent(text);
-    platform::DeviceContext& textDc = canvas.Handle();
-    textDc.SetBackMode(platform::BackgroundMode::Transparent);
-    textDc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
-    const int x = cell + 4, y = (client.Height() - size.cy) / 2;
-    if (Enabled())
-        textDc.TextOut(x, y, text);
-    else
-        look.DrawDisabledText(x, y, text);
-    if (Focused())
-        look.DrawFocusRect({x - 1, y, std::min(x + size.cx + 1, client.right), std::min(y + size.cy, client.bottom)});
+    const std::optional<platform::Rect> text = DrawCaption([&](platform::Size size) {
+        return platform::Point{cell + 4, (client.Height() - size.cy) / 2};
+    });
+    if (text && Focused())
+        look.DrawFocusRect({text->left - 1, text->top, std::min(text->right + 1, client.right),
+                            std::min(text->bottom, client.bottom)});
 }

@@ -208,10 +208,13 @@ bool TWinControl::Focused() const
     return form && form != this && form->FocusedControl() == this;
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const
+namespace {
+
+// The entry after (or before) current in list, wrapping around, that accept takes; a current
+// that is not in the list starts the search at the list's end (or start).
+TWinControl* NextInCycle(const std::vector<TWinControl*>& list, const TWinControl* current, bool forward,
+                         const std::function<bool(const TWinControl&)>& accept)
 {
-    std::vector<TWinControl*> list;
-    GetTabOrderList(list);
     const int count = int(list.size());
     if (count == 0)
         return nullptr;
@@ -221,12 +224,31 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bo
     do {
         i = forward ? (i + 1) % count : (i + count - 1) % count;
         TWinControl* candidate = list[size_t(i)];
-        // Containers are passed through, not focused: their children follow them in the list.
-        const bool eligible = checkTabStop ? candidate->TabStop() : candidate->ControlCount() == 0;
-        if (candidate != current && eligible && candidate->CanFocus())
+        if (candidate != current && accept(*candidate))
             return candidate;
     } while (i != start);
     return nullptr;
+}
+
+} // namespace
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const
+{
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    return NextInCycle(list, current, forward, [checkTabStop](const TWinControl& candidate) {
+        // Containers are passed through, not focused: their children follow them in the list.
+        const bool eligible = checkTabStop ? candidate.TabStop() : candidate.ControlCount() == 0;
+        return eligible && candidate.CanFocus();
+    });
+}
+
+TWinControl* TWinControl::FindNextChild(const TWinControl* current, bool forward,
+                                        const std::function<bool(const TWinControl&)>& accept) const
+{
+    return NextInCycle(tabList_, current, forward, [&accept](const TWinControl& candidate) {
+        return candidate.CanFocus() && accept(candidate);
+    });
 }
 
 void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop)

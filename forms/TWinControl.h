@@ -13,6 +13,7 @@
 
 #include "forms/TControl.h"
 
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -53,6 +54,13 @@ public:
     // descendants, wrapping around; checkTabStop skips controls whose TabStop is off.
     TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const;
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+    // The next (or previous) of this control's own children after current in tab order,
+    // wrapping around, that can take the focus and that accept takes; nullptr when none.
+    TWinControl* FindNextChild(const TWinControl* current, bool forward,
+                               const std::function<bool(const TWinControl&)>& accept) const;
+    // Whether an arrow key on a sibling may leave the focus here. A control holding others
+    // passes: its children are not siblings of the control the arrow was pressed on.
+    virtual bool ArrowStop() const { return controls_.empty(); }
 
     const TNotifyEvent& OnEnter() const { return onEnter_; }
     void SetOnEnter(const TNotifyEvent& handler) { onEnter_ = handler; }

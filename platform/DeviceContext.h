@@ -139,7 +139,8 @@ public:
 
     // Block copies (honour origin and clip of this context).
     void BitBlt(int x, int y, int width, int height, const Raster& source, int sx, int sy);
-    // Copies only source pixels whose alpha is not 0 (icons with a transparency mask).
+    // Draws source over the target by its alpha: 0 is skipped, 255 copied, and anything between
+    // blended (icons with a transparency mask, soft icon edges).
     void DrawTransparent(int x, int y, const Raster& source);
     void StretchBlt(const Rect& dest, const Raster& source);
 
@@ -163,9 +164,5 @@ struct DeviceContext::SavedState {
     Point origin;
     Rect clip;   // device coordinates
 };
-
-// The classic system colour palette, by index (button face 15, window 5, window text 8,
-// button shadow 16, button highlight 20, 3-D dark shadow 21, highlight 13, gray text 17, ...).
-Pixel SystemColor(int index);
 
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/DeviceContext.h"
+#include "platform/SystemColors.h"
 
 #include <array>
 
@@ -46,7 +46,7 @@ constexpr std::array<Pixel, 31> kSystemColors = {
 
 Pixel SystemColor(int index)
 {
-    // An unknown index reads as black, as an unset colour would.
+    // As an unset colour would.
     if (index < 0 || index >= int(kSystemColors.size()))
         return MakePixel(0, 0, 0);
     return kSystemColors[size_t(index)];

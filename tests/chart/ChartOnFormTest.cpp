@@ -4,27 +4,17 @@
 
 #include "ChartPaintSupport.h"
 
-#include "forms/MessageQueue.h"
-#include "forms/TApplication.h"
-#include "forms/TForm.h"
-#include "platform/HeadlessDesktop.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/WindowFixture.h"
 
 using namespace chartpaint;
 
 namespace {
 
-class ChartOnForm : public ::testing::Test {
+class ChartOnForm : public WindowTest {
 protected:
     void SetUp() override
     {
-        MessageQueue::Clear();
-        auto desktop = std::make_unique<platform::HeadlessDesktop>(1024, 768);
-        desk = desktop.get();
-        platform::InstallDesktop(std::move(desktop));
-        app = std::make_unique<TApplication>(nullptr);
-        app->CreateForm(form);
+        WindowTest::SetUp();
         form->SetBounds(0, 0, 320, 220);
         chart = new ProbeChart(form);
         chart->SetParent(form);
@@ -32,25 +22,8 @@ protected:
         chart->SetBounds(20, 30, 265, 169);
         AddLowPassResponse(*series);
     }
-    void TearDown() override
-    {
-        app.reset();
-        MessageQueue::Clear();
-    }
-    void RunUntilIdle()
-    {
-        const int waits = desk->WaitCount();
-        for (int guard = 0; desk->WaitCount() == waits && guard < 10000; ++guard)
-            app->HandleMessage();
-    }
-    platform::Pixel Frame(int x, int y)
-    {
-        return desk->FindWindow(form->NativeWindow().Id())->LastFrame().At(x, y) | 0xFF000000u;
-    }
+    platform::Pixel Frame(int x, int y) { return Window().LastFrame().At(x, y) | 0xFF000000u; }
 
-    platform::HeadlessDesktop* desk = nullptr;
-    std::unique_ptr<TApplication> app;
-    TForm* form = nullptr;
     ProbeChart* chart = nullptr;
     TLineSeries* series = nullptr;
 };
@@ -59,8 +32,7 @@ protected:
 
 TEST_F(ChartOnForm, TheChartPaintsIntoTheWindowAndRepaintsFromItsPicture)
 {
-    form->ShowForm();
-    RunUntilIdle();
+    Show();
     EXPECT_EQ(chart->renders, 1);
     // The bevels at the chart's place in the window, the line inside its plot.
     EXPECT_EQ(Frame(20 + 132, 30), Px(clBtnShadow));

@@ -261,9 +261,9 @@ TEST(SurfaceState, BackgroundColourAndModeReadBackAndShowBehindText)
     DirectSurface s(w);
     s.surface.Brush()->SetStyle(bsClear);
     s.surface.ApplyBackColor(clYellow);
-    s.surface.ApplyBackMode(2);
+    s.surface.ApplyBackMode(platform::BackgroundMode::Opaque);
     EXPECT_EQ(s.surface.ReadBackColor(), clYellow);
-    EXPECT_EQ(s.surface.ReadBackMode(), 2);
+    EXPECT_EQ(s.surface.ReadBackMode(), platform::BackgroundMode::Opaque);
     // Opaque: the text's cell is filled with the background colour.
     s.surface.PutText(5, 5, "Wq");
     const int cellWidth = s.surface.MeasureTextWidth("Wq");
@@ -276,8 +276,8 @@ TEST(SurfaceState, BackgroundColourAndModeReadBackAndShowBehindText)
     EXPECT_EQ(s.surface.ReadBackColor(), ColorToRGB(clBtnFace));
     // Transparent: nothing behind the glyphs.
     s.surface.ApplyBackColor(clYellow);
-    s.surface.ApplyBackMode(1);
-    EXPECT_EQ(s.surface.ReadBackMode(), 1);
+    s.surface.ApplyBackMode(platform::BackgroundMode::Transparent);
+    EXPECT_EQ(s.surface.ReadBackMode(), platform::BackgroundMode::Transparent);
     s.surface.PutText(60, 5, "Wq");
     EXPECT_EQ(w.Count(Px(clYellow), {60, 0, 120, 40}), 0);
 }

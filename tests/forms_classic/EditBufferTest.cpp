@@ -240,6 +240,11 @@ TEST(EditBufferClipboard, CutCopyPasteAndLineBreaks)
     EXPECT_FALSE(b.CanPaste());
     EXPECT_FALSE(b.Paste());
     EXPECT_EQ(b.Text(), "4,7");
+    b.SelectAll();   // nothing pasteable leaves a selection alone
+    EXPECT_FALSE(b.Paste());
+    EXPECT_EQ(b.Text(), "4,7");
+    EXPECT_EQ(b.SelLength(), 3);
+    b.MoveEnd(false);
     clip = std::string("ab\0cd", 5);
     EXPECT_TRUE(b.Paste());
     EXPECT_EQ(b.Text(), "4,7ab");

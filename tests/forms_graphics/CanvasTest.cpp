@@ -2,6 +2,7 @@
 #include "forms/TCanvas.h"
 #include "forms/TIcon.h"
 #include "forms/TMemoryStream.h"
+#include "platform/SystemColors.h"
 #include "rtl/Exception.h"
 #include "tests/forms_graphics/ImageFiles.h"
 
@@ -69,7 +70,7 @@ TEST(Canvas, HandleSelectsFontPenAndBrushWithTheirBackgroundRules)
 
     // A system text colour is resolved through the palette.
     canvas.Font()->SetColor(clWindowText);
-    EXPECT_EQ(Rgb(canvas.Handle().TextColor()), Rgb(platform::SystemColor(8)));
+    EXPECT_EQ(Rgb(canvas.Handle().TextColor()), Rgb(platform::SystemColor(platform::syscolor::WindowText)));
 }
 
 TEST(Canvas, SelectionIsLazySoDirectContextSettingsSurviveUntilTheObjectChanges)

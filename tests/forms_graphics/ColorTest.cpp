@@ -2,6 +2,7 @@
 #include "forms/TCursor.h"
 #include "forms/TFont.h"
 #include "forms/TFontCharset.h"
+#include "platform/SystemColors.h"
 
 #include <gtest/gtest.h>
 

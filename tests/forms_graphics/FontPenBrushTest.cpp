@@ -1,6 +1,7 @@
 #include "forms/TBrush.h"
 #include "forms/TFont.h"
 #include "forms/TPen.h"
+#include "platform/SystemColors.h"
 #include "rtl/Exception.h"
 
 #include <gtest/gtest.h>
@@ -144,7 +145,7 @@ TEST(Brush, DefaultsColourTurnsAClearBrushSolid)
     b.SetColor(clBtnFace);
     EXPECT_EQ(b.Style(), bsSolid);
     EXPECT_EQ(changes, 2);
-    EXPECT_EQ(b.PlatformSpec().color, platform::SystemColor(15) | 0xFF000000u);
+    EXPECT_EQ(b.PlatformSpec().color, platform::SystemColor(platform::syscolor::BtnFace) | 0xFF000000u);
     b.SetStyle(bsDiagCross);
     EXPECT_EQ(b.PlatformSpec().style, platform::BrushStyle::DiagCross);
 

@@ -2,7 +2,7 @@
 // (opened by keys and by the mouse, choosing, cancelling, closing on a click elsewhere), typing
 // in the editable style, the tab order, the disabled state, changes from code, and its pixels.
 
-#include "tests/forms_window/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/ClassicPalette.h"
 #include "forms/TButton.h"

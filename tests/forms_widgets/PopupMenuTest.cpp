@@ -2,7 +2,7 @@
 // button, the context-menu key and Shift+F10, prepared by OnPopup, choosing runs the item's
 // handler, and nothing dangles when the menu, an item or the control goes while it is open.
 
-#include "tests/forms_window/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/ClassicPalette.h"
 #include "forms/TButton.h"

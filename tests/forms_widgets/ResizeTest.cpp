@@ -2,7 +2,7 @@
 // the size arrives as a message, the form takes it within its limits, the children follow,
 // OnResize runs once, and the next frame has the new size with everything painted in place.
 
-#include "tests/forms_window/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/ClassicPalette.h"
 #include "forms/TButton.h"

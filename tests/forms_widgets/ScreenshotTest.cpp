@@ -1,7 +1,7 @@
 // A window with the new controls, resized by the user with its list open, saved as a PNG in
 // the build tree (widgets.png) for a look by eye.
 
-#include "tests/forms_window/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/TButton.h"
 #include "forms/TComboBox.h"

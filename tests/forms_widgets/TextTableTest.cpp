@@ -1,7 +1,7 @@
 // The read-only table painted through a headless window: its sunken frame, raised headings,
 // grid lines, right-aligned and bold cells, and text clipped to its cell and to the frame.
 
-#include "tests/forms_window/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/ClassicPalette.h"
 #include "forms/TTextTable.h"

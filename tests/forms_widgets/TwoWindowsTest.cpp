@@ -3,7 +3,7 @@
 // showing the second again brings it to the front, its close box or Escape hides it (or, with
 // caFree, destroys it) while the program goes on, and only closing the main window ends it.
 
-#include "tests/forms_window/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/TEdit.h"
 #include "forms/TPopupLayer.h"

@@ -1,4 +1,5 @@
 #include "platform/DeviceContext.h"
+#include "platform/SystemColors.h"
 #include "tests/platform/RasterProbe.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 
 #include "KeyChord.h"
 
-#include "app/Program.h"
 #include "app/Unit1.h"
 #include "chart/TChart.h"
 #include "chart/TChartSeries.h"
@@ -11,24 +10,14 @@
 #include "forms/TRadioButton.h"
 #include "rtl/Text.h"
 
-#include <memory>
 #include <stdexcept>
 
 ProgramHarness::ProgramHarness()
 {
-    auto desktop = std::make_unique<platform::HeadlessDesktop>(1024, 768, 96);
-    desktop_ = desktop.get();
-    platform::InstallDesktop(std::move(desktop));
-    StartFilter2();
-    Form1->ShowForm();
     Pump();
 }
 
-ProgramHarness::~ProgramHarness()
-{
-    StopFilter2();
-    platform::InstallDesktop(nullptr);
-}
+ProgramHarness::~ProgramHarness() = default;
 
 void ProgramHarness::Pump()
 {
@@ -44,14 +33,14 @@ void ProgramHarness::Pump()
     throw std::runtime_error("message processing does not settle");
 }
 
-uint64_t ProgramHarness::WindowId() const
+const platform::Raster& ProgramHarness::Frame() const
 {
-    return Form1->NativeWindow().Id();
+    return program_.Window().LastFrame();
 }
 
 void ProgramHarness::ClickAt(int x, int y, platform::MouseButton button, int clicks)
 {
-    PostClick(*desktop_, WindowId(), x, y, button, clicks);
+    PostClick(program_.Desktop(), program_.WindowId(), x, y, button, clicks);
     Pump();
 }
 
@@ -64,7 +53,7 @@ void ProgramHarness::Click(const std::string& name, platform::MouseButton button
 
 void ProgramHarness::PostKey(uint16_t key, uint32_t modifiers, const std::string& text)
 {
-    PostKeyStroke(*desktop_, WindowId(), TKeyStroke{key, modifiers, text});
+    PostKeyStroke(program_.Desktop(), program_.WindowId(), TKeyStroke{key, modifiers, text});
 }
 
 void ProgramHarness::Key(const std::string& chord)
@@ -103,8 +92,8 @@ void ProgramHarness::CloseWindow()
 {
     platform::Event e;
     e.type = platform::EventType::Close;
-    e.window = WindowId();
-    desktop_->PostEvent(e);
+    e.window = program_.WindowId();
+    program_.Desktop().PostEvent(e);
     Pump();
 }
 

@@ -4,7 +4,7 @@
 // through the real message processing. Exceptions escaping a handler are handled as the
 // event loop handles them (a message box), so tests see what a user would see.
 
-#include "platform/HeadlessDesktop.h"
+#include "HeadlessProgram.h"
 
 #include <string>
 
@@ -43,11 +43,12 @@ public:
     TChartSeries* SeriesOf(const std::string& chart) const;
     int Points(const std::string& chart) const;
     bool Terminated() const;
-    platform::HeadlessDesktop& Desktop() { return *desktop_; }
+    platform::HeadlessDesktop& Desktop() { return program_.Desktop(); }
+    // The frame the main window presented last, as a user sees it.
+    const platform::Raster& Frame() const;
 
 private:
     void PostKey(uint16_t key, uint32_t modifiers, const std::string& text);
-    uint64_t WindowId() const;
 
-    platform::HeadlessDesktop* desktop_ = nullptr;
+    HeadlessProgram program_;
 };

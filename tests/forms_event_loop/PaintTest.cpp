@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/TCustomPanel.h"
 #include "forms/TGraphicControl.h"

@@ -1,7 +1,7 @@
 // Idle processing tells controls when the mouse pointer enters and leaves them
 // (CM_MOUSEENTER 0xB013, CM_MOUSELEAVE 0xB014).
 
-#include "tests/forms_window/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/TCustomControl.h"
 #include "forms/TGraphicControl.h"

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-using window2test::Compile;
-using window2test::ReadInto;
+using layoutwindows::Compile;
+using layoutwindows::ReadInto;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/TButton.h"
 #include "forms/TEdit.h"

@@ -30,7 +30,7 @@ public:
     static std::vector<uint8_t> Layout;
 };
 
-namespace window2test {
+namespace layoutwindows {
 
 // Layout text to stream bytes; files named by the text are looked up in baseDir.
 std::vector<uint8_t> Compile(const std::string& text, const std::string& baseDir = ".");
@@ -38,4 +38,4 @@ std::vector<uint8_t> Compile(const std::string& text, const std::string& baseDir
 void ReadInto(TComponent& form, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> FileBytes(const std::string& path);
 
-} // namespace window2test
+} // namespace layoutwindows

@@ -22,10 +22,10 @@ std::vector<uint8_t> TLayoutForm::Layout;
 
 TLayoutForm::TLayoutForm(TComponent* owner) : TForm(owner)
 {
-    window2test::ReadInto(*this, Layout);
+    layoutwindows::ReadInto(*this, Layout);
 }
 
-namespace window2test {
+namespace layoutwindows {
 
 std::vector<uint8_t> Compile(const std::string& text, const std::string& baseDir)
 {
@@ -47,4 +47,4 @@ std::vector<uint8_t> FileBytes(const std::string& path)
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-} // namespace window2test
+} // namespace layoutwindows

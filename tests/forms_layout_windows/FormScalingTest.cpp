@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
-using window2test::Compile;
-using window2test::ReadInto;
+using layoutwindows::Compile;
+using layoutwindows::ReadInto;
 
 namespace {
 

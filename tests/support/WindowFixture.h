@@ -1,6 +1,7 @@
 #pragma once
-// A headless desktop, an application object and one shown form, with helpers that post input
-// and run the real loop until it goes idle.
+// A headless desktop, an application object and one form, with helpers that show it, post
+// input and run the real loop until it goes idle; the form-level tests of the framework and of
+// the chart build on it.
 
 #include "forms/MessageQueue.h"
 #include "forms/TApplication.h"

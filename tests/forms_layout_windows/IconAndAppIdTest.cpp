@@ -12,8 +12,8 @@
 
 #include <memory>
 
-using window2test::Compile;
-using window2test::FileBytes;
+using layoutwindows::Compile;
+using layoutwindows::FileBytes;
 
 namespace {
 

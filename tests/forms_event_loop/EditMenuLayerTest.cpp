@@ -1,7 +1,7 @@
 // The edit box's context menu through the real loop: opened by the right button or the
 // context-menu key, drawn over the whole window, and taking the input while it is open.
 
-#include "tests/forms_window/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "forms/ClassicPalette.h"
 #include "forms/EditMenu.h"
