@@ -370,12 +370,35 @@ void TCustomForm::Loaded()
 {
     TWinControl::Loaded();
     DoCreate();
+    // The window's own after-load notification comes first, before its controls have theirs:
+    // a layout that made it visible gets it shown by the loop, once everything is in place.
+    if (showPending_)
+        MessageQueue::PostMessage(Handle(), CM_SHOWINGCHANGED);
+}
+
+void TCustomForm::ShowForm()
+{
+    if (Visible())
+        ShowIfStillPending();
+    else
+        SetVisible(true);
+}
+
+void TCustomForm::ShowIfStillPending()
+{
+    if (!showPending_ || !Visible() || IsLoading())
+        return;
+    showPending_ = false;
+    ShowNative();
 }
 
 void TCustomForm::VisibleChanged()
 {
-    if (IsLoading())
+    if (IsLoading()) {
+        showPending_ = Visible();
         return;
+    }
+    showPending_ = false;
     if (Visible())
         ShowNative();
     else if (native_) {
@@ -487,6 +510,7 @@ void TCustomForm::Dispatch(TMessage& message)
         }
         break;
     case WM_CLOSE: Close(); return;
+    case CM_SHOWINGCHANGED: ShowIfStillPending(); return;
     case WM_ACTIVATE: Activate(message.WParam != 0); return;
     case WM_SYSCOMMAND:
         if (message.WParam == SC_CLOSE) {

@@ -86,8 +86,9 @@ public:
     void ControlRemoved(TControl* control) { DefocusControl(control); }
     void SelectFirst();
 
-    // Showing: OnShow, then the position rule, then the native window appears.
-    void ShowForm() { SetVisible(true); }
+    // Showing: OnShow, then the position rule, then the native window appears. A window whose
+    // layout made it visible is shown now if it is not on screen yet.
+    void ShowForm();
     // Asks OnCloseQuery and OnClose; closing the main form terminates the application.
     void Close();
     bool Active() const { return active_; }
@@ -141,6 +142,7 @@ protected:
 
 private:
     void ShowNative();
+    void ShowIfStillPending();
     void Activate(bool active);
     void AdaptToScreen();
 
@@ -159,6 +161,8 @@ private:
     HWND activeControl_ = 0;
     bool active_ = false;
     bool shownOnce_ = false;
+    // Made visible while its layout was read: the showing waits until the window is whole.
+    bool showPending_ = false;
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
