@@ -321,9 +321,12 @@ void TApplication::MessageBox(const std::string& text, const std::string& captio
 
 std::string StartupFailureText(const std::exception& e)
 {
+    // Here the full stop follows every message that does not already end in one; the message
+    // box of an escaping exception has a rule of its own (WithFullStop).
+    const std::string message = e.what();
+    const bool endsInStop = !message.empty() && message.back() == '.';
     return rtl::Format("Exception %s in module %s at %p.\r\n%s%s\r\n", ClassNameOf(e), ModuleName(),
-                       static_cast<const void*>(&e), std::string(e.what()),
-                       WithFullStop(e.what()).size() > std::string(e.what()).size() ? "." : "");
+                       static_cast<const void*>(&e), message, endsInStop ? "" : ".");
 }
 
 int ShowStartupFailure(const std::exception& e)
