@@ -5,6 +5,7 @@
 // Everything above platform/ talks to this interface only.
 
 #include "platform/Raster.h"
+#include "rtl/Exception.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,10 @@
 #include <vector>
 
 namespace platform {
+
+// The desktop cannot be reached: no display is named, the named one refuses the connection, or
+// only a driver without any screen is available. The message starts "cannot open the display".
+F2_DECLARE_EXCEPTION(EDisplayError, Exception);
 
 // Modifier bits of an input event (and of Desktop::ModifierState()).
 enum Modifier : uint32_t {
@@ -118,8 +123,11 @@ public:
 
     // Takes the next input event without waiting; false when none is waiting.
     virtual bool PollEvent(Event& event) = 0;
-    // Blocks until at least one event is waiting (no spinning, no timers).
+    // Blocks until at least one event is waiting (no spinning, no timers), or until Wake.
     virtual void WaitEvent() = 0;
+    // Ends a WaitEvent in progress, or makes the next one return at once. The only member that
+    // may be called from another thread than the one running the loop.
+    virtual void Wake() {}
 
     // Modal message box; returns when the user has answered (always OK here).
     virtual void ShowMessageBox(NativeWindow* owner, const std::string& caption,

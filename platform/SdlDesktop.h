@@ -3,10 +3,16 @@
 // first poll, video on the first use that needs the display (a window, the clipboard, the
 // screen size, waiting). The destructor shuts SDL down; windows still alive then lose their
 // SDL window and ignore further calls.
+//
+// Video only starts on a screen: an X11 or Wayland display that the environment names
+// (DISPLAY, WAYLAND_DISPLAY). Without one, or when it refuses the connection, starting raises
+// EDisplayError instead of running on a driver that shows nothing. Once on X11, a connection
+// that breaks ends the process with one line on standard error (X11ErrorHandlers).
 
 #include "platform/Desktop.h"
 
 #include <array>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -29,6 +35,7 @@ public:
     std::unique_ptr<NativeWindow> CreateWindow(const WindowOptions& options) override;
     bool PollEvent(Event& event) override;
     void WaitEvent() override;
+    void Wake() override;
     void ShowMessageBox(NativeWindow* owner, const std::string& caption, const std::string& text,
                         MessageBoxIcon icon) override;
     void OpenUrl(const std::string& url) override;
@@ -47,6 +54,7 @@ public:
 private:
     void EnsureEvents() const;
     void EnsureVideo() const;
+    void WaitOnConnection(int fd);
     void SetAppId(const std::string& appId) const;
     bool Translate(const SDL_Event& sdl, Event& event);
     void TranslateKeyDown(const SDL_Event& sdl, Event& event);
@@ -56,6 +64,10 @@ private:
     mutable bool eventsStarted_ = false;
     mutable bool videoStarted_ = false;
     std::vector<SdlWindow*> windows_;
+    // The X connection of SDL's video, known from the first window; -1 before or elsewhere.
+    std::atomic<int> x11Connection_{-1};
+    // Readable after Wake until the next wait has seen it.
+    int wakeFd_ = -1;
     std::array<SDL_Cursor*, 9> cursors_{};
     // An event SDL_WaitEvent took off the queue, handed out by the next PollEvent.
     std::unique_ptr<SDL_Event> held_;

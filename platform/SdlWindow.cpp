@@ -138,6 +138,15 @@ uint64_t SdlWindow::X11WindowId() const
     return uint64_t(info.info.x11.window);
 }
 
+int SdlWindow::X11Connection() const
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window_ || !SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_X11)
+        return -1;
+    return ConnectionNumber(info.info.x11.display);
+}
+
 void SdlWindow::ApplyBorderIcons()
 {
     const WindowOptions& options = options_;

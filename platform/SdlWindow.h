@@ -34,6 +34,8 @@ public:
     SDL_Window* Handle() const { return window_; }
     // The X11 window id, 0 when the window does not live on an X display.
     uint64_t X11WindowId() const;
+    // The descriptor of the X connection the window lives on, -1 when it lives elsewhere.
+    int X11Connection() const;
 
     // Shows the surface contents again after the display lost them.
     void Refresh();

@@ -232,9 +232,7 @@ TEST_F(SdlDesktopOnDisplay, IdleWaitUsesNoProcessorTime)
     std::thread waker([&] {
         std::this_thread::sleep_for(2s);
         woken = true;
-        SDL_Event e{};
-        e.type = SDL_USEREVENT;
-        SDL_PushEvent(&e);
+        desktop->Wake();
     });
 
     const double cpuBefore = CpuSeconds();
