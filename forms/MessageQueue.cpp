@@ -15,6 +15,8 @@ struct QueueState {
     int exitCode = 0;
     TControl* capture = nullptr;
     uintptr_t buttons = 0;   // mouse buttons held, MK_ bits
+    HWND applicationWindow = 0;
+    MessageQueue::WindowProcedure applicationProcedure;
 };
 
 QueueState& State()
@@ -141,10 +143,29 @@ bool MessageQueue::TranslateMessage(const TMsg& msg)
 
 intptr_t MessageQueue::DispatchMessage(const TMsg& msg)
 {
+    QueueState& s = State();
+    if (msg.hwnd != 0 && msg.hwnd == s.applicationWindow && s.applicationProcedure) {
+        TMessage message{msg.message, msg.wParam, msg.lParam, 0};
+        // A copy: the procedure may replace itself (an application object going away).
+        const WindowProcedure procedure = s.applicationProcedure;
+        procedure(message);
+        return message.Result;
+    }
     TWinControl* target = HandleRegistry::Find(msg.hwnd);
     if (!target)
         return 0;
     return target->Perform(msg.message, msg.wParam, msg.lParam);
+}
+
+void MessageQueue::SetApplicationWindow(HWND handle, WindowProcedure procedure)
+{
+    State().applicationWindow = handle;
+    State().applicationProcedure = handle ? std::move(procedure) : WindowProcedure();
+}
+
+HWND MessageQueue::ApplicationWindow()
+{
+    return State().applicationWindow;
 }
 
 TControl* MessageQueue::Capture()
@@ -181,6 +202,13 @@ void MessageQueue::Clear()
 bool MessageQueue::TranslateEvent(const platform::Event& event, TMsg& msg)
 {
     using platform::EventType;
+    if (event.type == EventType::Close && event.window == 0) {
+        // The desktop asks the program itself to end: the application window decides.
+        if (State().applicationWindow == 0)
+            return false;
+        msg = TMsg{State().applicationWindow, WM_CLOSE, 0, 0, {}};
+        return true;
+    }
     TCustomForm* form = TCustomForm::FindByNativeId(event.window);
     if (!form)
         return false;

@@ -28,6 +28,7 @@ F2_DEFINE_CLASS(TCustomForm, TWinControl, F2_NO_FACTORY)
     c.Property("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle).Default(bsSizeable);
     c.Property("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons);
     c.Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
+    c.Property("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState).Default(wsNormal);
     c.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
     c.Property("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
     c.Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
@@ -101,6 +102,31 @@ void TCustomForm::SetClientHeight(int height)
         storedClientHeight_ = height;
     else
         SetHeight(height);
+}
+
+namespace {
+platform::WindowState NativeState(TWindowState state)
+{
+    switch (state) {
+    case wsMinimized: return platform::WindowState::Minimized;
+    case wsMaximized: return platform::WindowState::Maximized;
+    case wsNormal: break;
+    }
+    return platform::WindowState::Normal;
+}
+} // namespace
+
+void TCustomForm::SetWindowState(TWindowState state)
+{
+    if (state == windowState_)
+        return;
+    windowState_ = state;
+    if (!native_ || !Visible() || IsLoading())
+        return;
+    native_->SetState(NativeState(state));
+    // A minimised window gives up the activation; restored, the desktop activates it again.
+    if (state == wsMinimized)
+        Activate(false);
 }
 
 void TCustomForm::SetIcon(TIcon* icon)
@@ -424,7 +450,10 @@ void TCustomForm::ShowNative()
     native_->MoveTo(Left(), Top());
     native_->Show();
     Invalidate();
-    Activate(true);
+    if (windowState_ != wsNormal)
+        native_->SetState(NativeState(windowState_));
+    if (windowState_ != wsMinimized)
+        Activate(true);
 }
 
 void TCustomForm::Activate(bool active)

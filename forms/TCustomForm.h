@@ -39,6 +39,8 @@ enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 F2_ENUM_TYPE(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp");
 using TBorderIcons = TSet<TBorderIcon>;
 F2_SET_TYPE(TBorderIcons, TBorderIcon);
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+F2_ENUM_TYPE(TWindowState, "wsNormal", "wsMinimized", "wsMaximized");
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                  poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
 F2_ENUM_TYPE(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
@@ -60,6 +62,10 @@ public:
     void SetBorderIcons(TBorderIcons icons) { borderIcons_ = icons; }
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
+    // Normal, minimised (iconic) or maximised. A shown window takes the state at once, a
+    // hidden one when it is shown; a window shown minimised does not become the active one.
+    TWindowState WindowState() const { return windowState_; }
+    void SetWindowState(TWindowState state);
     // The density the layout was made for; 0 turns the adaptation to the screen off. Values
     // from 1 to 35 are no density and are ignored.
     int PixelsPerInch() const { return pixelsPerInch_; }
@@ -166,6 +172,7 @@ private:
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
+    TWindowState windowState_ = wsNormal;
     int pixelsPerInch_ = 96;
     int textHeight_ = 0;
     bool ignoreFontProperty_ = false;

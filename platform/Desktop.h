@@ -4,6 +4,7 @@
 // Two implementations: the SDL2 desktop (a real display) and the headless desktop (tests).
 // Everything above platform/ talks to this interface only.
 
+#include "platform/MessageBox.h"
 #include "platform/Raster.h"
 #include "rtl/Exception.h"
 
@@ -38,7 +39,8 @@ enum class EventType {
     MouseUp,    // x, y, button
     MouseWheel, // x, y, wheel (positive: away from the user)
     MouseLeave, // the pointer left the window
-    Close,      // the user asks the window to close (close box, window manager, Alt+F4)
+    Close,      // the user asks the window to close (close box, window manager, Alt+F4);
+                // window 0: the desktop asks the whole program to end (SIGTERM, end of session)
     Expose,     // the window's contents were lost and must be presented again
     FocusIn,    // the window became the active window
     FocusOut,   // the window lost activation
@@ -77,7 +79,7 @@ struct Event {
 
 enum class Cursor { Arrow, IBeam, Wait, Cross, SizeAll, SizeNS, SizeWE, Hand, No };
 
-enum class MessageBoxIcon { None, Error, Warning, Information, Question };
+enum class WindowState { Normal, Minimized, Maximized };
 
 struct WindowOptions {
     std::string caption;        // UTF-8
@@ -113,6 +115,9 @@ public:
     }
     virtual void SetCursor(Cursor cursor) = 0;
     virtual void SetEnabled(bool enabled) = 0;     // a disabled window gets no input
+    // Minimised (iconic), maximised or normal; a hidden window takes the state when shown.
+    virtual void SetState(WindowState state) = 0;
+    virtual WindowState State() const = 0;
 };
 
 class Desktop {
@@ -129,9 +134,15 @@ public:
     // may be called from another thread than the one running the loop.
     virtual void Wake() {}
 
-    // Modal message box; returns when the user has answered (always OK here).
-    virtual void ShowMessageBox(NativeWindow* owner, const std::string& caption,
-                                const std::string& text, MessageBoxIcon icon) = 0;
+    // Modal message box over the owner (none: over the whole desktop); returns the button the
+    // user chose, or DismissAnswer when the box was closed without one.
+    virtual MessageBoxAnswer ShowMessageBox(NativeWindow* owner, const MessageBoxRequest& request) = 0;
+    // A box with a lone OK button.
+    void ShowMessageBox(NativeWindow* owner, const std::string& caption, const std::string& text,
+                        MessageBoxIcon icon)
+    {
+        ShowMessageBox(owner, MessageBoxRequest{caption, text, icon});
+    }
     // Asks the shell to open a URL in the default browser; failures are silent.
     virtual void OpenUrl(const std::string& url) = 0;
 

@@ -27,6 +27,8 @@ public:
     void PresentChanged(const Raster& frame, std::span<const Rect> changed) override;
     void SetCursor(Cursor cursor) override { cursor_ = cursor; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
+    void SetState(WindowState state) override { state_ = state; }
+    WindowState State() const override { return state_; }
 
     const WindowOptions& Options() const { return options_; }
     const std::string& Caption() const { return caption_; }
@@ -53,6 +55,7 @@ private:
     bool visible_ = false;
     Cursor cursor_ = Cursor::Arrow;
     bool enabled_ = true;
+    WindowState state_ = WindowState::Normal;
     Raster lastFrame_;
     int presentCount_ = 0;
 };

@@ -129,6 +129,8 @@ void SdlDesktop::EnsureEvents() const
     if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0)
         throw EOutOfResources(rtl::Format("Cannot start the event queue: %s", SDL_GetError()));
     eventsStarted_ = true;
+    loopThread_ = std::this_thread::get_id();
+    SDL_SetEventFilter(&SdlDesktop::FromOtherThreads, const_cast<SdlDesktop*>(this));
 }
 
 void SdlDesktop::EnsureVideo() const
@@ -234,16 +236,34 @@ void SdlDesktop::WaitEvent()
 
 void SdlDesktop::Wake()
 {
-    if (wakeFd_ >= 0) {
-        const uint64_t one = 1;
-        [[maybe_unused]] ssize_t written = write(wakeFd_, &one, sizeof one);
-    }
+    WakeWaiter();
     // SDL's own wait (other desktops) ends when an event arrives; translating it yields nothing.
     if (SDL_WasInit(SDL_INIT_EVENTS) && x11Connection_ < 0) {
         SDL_Event wake{};
         wake.type = SDL_USEREVENT;
         SDL_PushEvent(&wake);
     }
+}
+
+void SdlDesktop::WakeWaiter()
+{
+    if (wakeFd_ >= 0) {
+        const uint64_t one = 1;
+        [[maybe_unused]] ssize_t written = write(wakeFd_, &one, sizeof one);
+    }
+}
+
+int SdlDesktop::FromOtherThreads(void* self, SDL_Event* event)
+{
+    // An event pushed by another thread must end a wait on the X connection, as it ends SDL's
+    // own wait. It is queued here, before the wake, so that the woken loop finds it; SDL then
+    // drops the original.
+    auto* desktop = static_cast<SdlDesktop*>(self);
+    if (std::this_thread::get_id() == desktop->loopThread_)
+        return 1;
+    SDL_PeepEvents(event, 1, SDL_ADDEVENT, 0, 0);
+    desktop->WakeWaiter();
+    return 0;
 }
 
 void SdlDesktop::WaitOnConnection(int fd)
@@ -321,9 +341,9 @@ bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
         event.modifiers = ModifierState();
         return event.wheel != 0;
     case SDL_QUIT:
-        // A quit from outside (a signal, the session ending) closes the main window.
+        // A quit from outside (SIGINT, SIGTERM, the session ending) asks the whole program.
         event.type = EventType::Close;
-        event.window = windows_.empty() ? 0 : windows_.front()->Id();
+        event.window = 0;
         return true;
     case SDL_WINDOWEVENT:
         event.window = sdl.window.windowID;
@@ -385,42 +405,56 @@ void SdlDesktop::TranslateKeyDown(const SDL_Event& sdl, Event& event)
         event.text = ControlCharacterText(event.key, event.modifiers);
 }
 
-void SdlDesktop::ShowMessageBox(NativeWindow* owner, const std::string& caption,
-                                const std::string& text, MessageBoxIcon icon)
+MessageBoxAnswer SdlDesktop::ShowMessageBox(NativeWindow* owner, const MessageBoxRequest& request)
 {
+    const MessageBoxAnswer dismissed = DismissAnswer(request.buttons);
     try {
         EnsureVideo();
     } catch (const EDisplayError&) {
         // Without a display the message must still reach the user somewhere.
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-        return;
+        std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
+        return dismissed;
     }
-    Uint32 flags = 0;
-    switch (icon) {
-    case MessageBoxIcon::Error: flags = SDL_MESSAGEBOX_ERROR; break;
-    case MessageBoxIcon::Warning: flags = SDL_MESSAGEBOX_WARNING; break;
+    Uint32 flags = SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
+    switch (request.icon) {
+    case MessageBoxIcon::Error: flags |= SDL_MESSAGEBOX_ERROR; break;
+    case MessageBoxIcon::Warning: flags |= SDL_MESSAGEBOX_WARNING; break;
     case MessageBoxIcon::Information:
-    case MessageBoxIcon::Question: flags = SDL_MESSAGEBOX_INFORMATION; break;
+    case MessageBoxIcon::Question: flags |= SDL_MESSAGEBOX_INFORMATION; break;
     case MessageBoxIcon::None: break;
     }
-    SDL_MessageBoxButtonData ok{
-        SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1, "OK"};
+    // Enter presses the default button, Escape the one a dismissal stands for.
+    const MessageBoxAnswer byEnter = DefaultAnswer(request);
+    std::vector<SDL_MessageBoxButtonData> buttons;
+    for (MessageBoxAnswer answer : ButtonsOf(request.buttons)) {
+        Uint32 keys = 0;
+        if (answer == byEnter)
+            keys |= SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+        if (answer == dismissed)
+            keys |= SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+        buttons.push_back({keys, int(answer), ButtonCaption(answer)});
+    }
     SDL_Window* parent = nullptr;
     if (auto* window = dynamic_cast<SdlWindow*>(owner))
         parent = window->Handle();
-    SDL_MessageBoxData data{flags, parent, caption.c_str(), text.c_str(), 1, &ok, nullptr};
+    SDL_MessageBoxData data{flags, parent, request.caption.c_str(), request.text.c_str(), int(buttons.size()),
+                            buttons.data(), nullptr};
 
     // Input that was already queued stays; input made while the box is up is dropped.
     SDL_PumpEvents();
     Uint32 start = SDL_GetTicks();
-    int button = 0;
-    if (SDL_ShowMessageBox(&data, &button) != 0) {
+    int chosen = -1;
+    if (SDL_ShowMessageBox(&data, &chosen) != 0) {
         // No box could be shown: the message must still reach the user somewhere.
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-        return;
+        std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
+        return dismissed;
     }
     SDL_PumpEvents();
     SDL_FilterEvents(DropInputAfter, &start);
+    for (MessageBoxAnswer answer : ButtonsOf(request.buttons))
+        if (int(answer) == chosen)
+            return answer;
+    return dismissed;   // closed by the window manager
 }
 
 void SdlDesktop::OpenUrl(const std::string& url)

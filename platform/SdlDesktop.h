@@ -14,6 +14,7 @@
 #include <array>
 #include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 union SDL_Event;
@@ -36,8 +37,8 @@ public:
     bool PollEvent(Event& event) override;
     void WaitEvent() override;
     void Wake() override;
-    void ShowMessageBox(NativeWindow* owner, const std::string& caption, const std::string& text,
-                        MessageBoxIcon icon) override;
+    using Desktop::ShowMessageBox;
+    MessageBoxAnswer ShowMessageBox(NativeWindow* owner, const MessageBoxRequest& request) override;
     void OpenUrl(const std::string& url) override;
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& utf8) override;
@@ -55,6 +56,8 @@ private:
     void EnsureEvents() const;
     void EnsureVideo() const;
     void WaitOnConnection(int fd);
+    void WakeWaiter();
+    static int FromOtherThreads(void* desktop, SDL_Event* event);
     void SetAppId(const std::string& appId) const;
     bool Translate(const SDL_Event& sdl, Event& event);
     void TranslateKeyDown(const SDL_Event& sdl, Event& event);
@@ -68,6 +71,8 @@ private:
     std::atomic<int> x11Connection_{-1};
     // Readable after Wake until the next wait has seen it.
     int wakeFd_ = -1;
+    // The thread that runs the loop: the one that started SDL's events.
+    mutable std::thread::id loopThread_;
     std::array<SDL_Cursor*, 9> cursors_{};
     // An event SDL_WaitEvent took off the queue, handed out by the next PollEvent.
     std::unique_ptr<SDL_Event> held_;

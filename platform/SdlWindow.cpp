@@ -81,6 +81,27 @@ void SdlWindow::Show()
     ApplyBorderIcons();
 }
 
+void SdlWindow::SetState(WindowState state)
+{
+    if (!window_)
+        return;
+    switch (state) {
+    case WindowState::Minimized: SDL_MinimizeWindow(window_); break;
+    case WindowState::Maximized: SDL_MaximizeWindow(window_); break;
+    case WindowState::Normal: SDL_RestoreWindow(window_); break;
+    }
+}
+
+WindowState SdlWindow::State() const
+{
+    const Uint32 flags = window_ ? SDL_GetWindowFlags(window_) : 0;
+    if (flags & SDL_WINDOW_MINIMIZED)
+        return WindowState::Minimized;
+    if (flags & SDL_WINDOW_MAXIMIZED)
+        return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
 void SdlWindow::Hide()
 {
     if (window_)

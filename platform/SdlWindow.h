@@ -28,6 +28,8 @@ public:
     void Present(const Raster& frame) override;
     void SetCursor(Cursor cursor) override;
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
+    void SetState(WindowState state) override;
+    WindowState State() const override;
 
     bool IsEnabled() const { return enabled_; }
     Cursor CurrentCursor() const { return cursor_; }

@@ -232,7 +232,9 @@ TEST_F(SdlDesktopOnDisplay, IdleWaitUsesNoProcessorTime)
     std::thread waker([&] {
         std::this_thread::sleep_for(2s);
         woken = true;
-        desktop->Wake();
+        SDL_Event e{};
+        e.type = SDL_USEREVENT;
+        SDL_PushEvent(&e);
     });
 
     const double cpuBefore = CpuSeconds();

@@ -152,8 +152,62 @@ TEST_F(SdlDisplayTrouble, SigtermDuringAWaitEndsItAndArrivesAsTheDesktopsCloseRe
     Event e;
     bool closed = false;
     while (desktop->PollEvent(e))
-        closed = closed || e.type == EventType::Close;
-    EXPECT_TRUE(closed) << "SIGTERM did not arrive as a close request";
+        closed = closed || (e.type == EventType::Close && e.window == 0);
+    EXPECT_TRUE(closed) << "SIGTERM did not arrive as the desktop's close request (window 0)";
+}
+
+TEST_F(SdlDisplayTrouble, AnotherThreadEndsTheWaitWithWakeOrWithAnEventOfItsOwn)
+{
+    const auto xid = static_cast<SdlWindow*>(window.get())->X11WindowId();
+    for (bool byEvent : {false, true}) {
+        std::atomic<bool> sent{false};
+        std::atomic<bool> done{false};
+        std::atomic<bool> nudged{false};
+        std::thread other([&] {
+            std::this_thread::sleep_for(200ms);
+            sent = true;
+            if (byEvent) {
+                SDL_Event e{};
+                e.type = SDL_USEREVENT;
+                SDL_PushEvent(&e);
+            } else {
+                desktop->Wake();
+            }
+            // Should that not end the wait, an event of the display does, so that the test
+            // fails instead of hanging.
+            for (int i = 0; i < 100 && !done; ++i)
+                std::this_thread::sleep_for(50ms);
+            if (!done)
+                if (Display* x = XOpenDisplay(nullptr)) {
+                    nudged = true;
+                    XEvent nudge{};
+                    nudge.xclient.type = ClientMessage;
+                    nudge.xclient.window = ::Window(xid);
+                    nudge.xclient.format = 32;
+                    XSendEvent(x, ::Window(xid), False, NoEventMask, &nudge);
+                    XCloseDisplay(x);
+                }
+        });
+        // Events of the display may end a wait as well; the loop goes on until the thread's.
+        int waits = 0;
+        bool arrived = false;
+        while (!arrived && waits < 50) {
+            desktop->WaitEvent();
+            ++waits;
+            if (byEvent) {
+                SDL_Event e;
+                arrived = SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_USEREVENT, SDL_USEREVENT) == 1;
+            } else {
+                arrived = sent;
+            }
+            Drain();
+        }
+        done = true;
+        other.join();
+        EXPECT_TRUE(arrived) << (byEvent ? "event" : "Wake");
+        EXPECT_FALSE(nudged) << (byEvent ? "event" : "Wake") << ": the wait went on for 5 s";
+        EXPECT_LT(waits, 20) << "the wait returned without anything to wait for";
+    }
 }
 
 } // namespace
