@@ -103,7 +103,7 @@ bool MessageQueue::PeekMessage(TMsg& msg)
             return true;
         }
         platform::Event event;
-        if (!platform::HasDesktop() || !platform::CurrentDesktop().PollEvent(event))
+        if (!platform::CurrentDesktop().PollEvent(event))
             break;
         if (TranslateEvent(event, msg))
             return true;
@@ -125,8 +125,7 @@ void MessageQueue::WaitMessage()
     for (TCustomForm* form : TCustomForm::Forms())
         if (form->NeedsPaint())
             return;
-    if (platform::HasDesktop())
-        platform::CurrentDesktop().WaitEvent();
+    platform::CurrentDesktop().WaitEvent();
 }
 
 bool MessageQueue::TranslateMessage(const TMsg& msg)

@@ -367,7 +367,7 @@ TControl* TApplication::ControlUnderMouse() const
     TCustomForm* form = TCustomForm::ActiveForm();
     if (!form)
         form = mainForm_;
-    if (!form || !form->Visible() || !form->HasNativeWindow() || !platform::HasDesktop())
+    if (!form || !form->Visible() || !form->HasNativeWindow())
         return nullptr;
     const platform::Point p = platform::CurrentDesktop().MousePosition(form->NativeWindow());
     if (!platform::Rect{0, 0, form->Width(), form->Height()}.Contains(p))
@@ -435,13 +435,11 @@ void TApplication::HandleException(TObject* sender)
         HandleKnownException(sender, e);
     } catch (const std::exception& e) {
         // Not one of the framework's: the runtime's own display.
-        if (platform::HasDesktop())
-            platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", StartupFailureText(e),
-                                                      platform::MessageBoxIcon::Error);
+        platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", StartupFailureText(e),
+                                                  platform::MessageBoxIcon::Error);
     } catch (...) {
-        if (platform::HasDesktop())
-            platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", "Unknown exception.",
-                                                      platform::MessageBoxIcon::Error);
+        platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", "Unknown exception.",
+                                                  platform::MessageBoxIcon::Error);
     }
 }
 
@@ -461,8 +459,6 @@ void TApplication::ShowException(const Exception& e)
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, uint32_t flags)
 {
-    if (!platform::HasDesktop())
-        return IDCANCEL;
     // Remembered by handle: a window or control that goes while the box is open is not
     // touched afterwards.
     TCustomForm* active = TCustomForm::ActiveForm();
@@ -508,8 +504,6 @@ int ShowStartupFailure(const std::exception& e)
 {
     const std::string text = StartupFailureText(e);
     std::fputs(text.c_str(), stderr);
-    if (platform::HasDesktop())
-        platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", text,
-                                                  platform::MessageBoxIcon::Error);
+    platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", text, platform::MessageBoxIcon::Error);
     return 1;
 }

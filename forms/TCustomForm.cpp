@@ -45,8 +45,9 @@ TCustomForm::TCustomForm(TComponent* owner)
 {
     // The icon read from a layout (Icon.Data) or loaded later reaches the window at once.
     icon_->SetOnChange([this](TObject*) { UpdateIcon(); });
-    if (platform::HasDesktop())
-        pixelsPerInch_ = platform::CurrentDesktop().PixelsPerInch();
+    // A desktop that does not know its density leaves the standard one.
+    if (const int ppi = platform::CurrentDesktop().PixelsPerInch(); ppi > 0)
+        pixelsPerInch_ = ppi;
     SetVisibleSilently(false);
     SetColor(clBtnFace);
     InitBounds(320, 240);
@@ -185,7 +186,7 @@ void TCustomForm::AdaptToScreen()
     // A negative text height is no measurement: scaling by it would mirror every position.
     if (pixelsPerInch_ == 0 || textHeight_ <= 0)
         return;
-    const int screen = platform::HasDesktop() ? platform::CurrentDesktop().PixelsPerInch() : pixelsPerInch_;
+    const int screen = platform::CurrentDesktop().PixelsPerInch();   // 0: unknown, nothing to adapt to
     if (screen > 0 && screen != pixelsPerInch_)
         Font()->SetHeight(rtl::MulDiv(Font()->Height(), screen, pixelsPerInch_));
     if (screen > 0)

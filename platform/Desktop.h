@@ -151,16 +151,16 @@ public:
 
     virtual int ScreenWidth() const = 0;
     virtual int ScreenHeight() const = 0;
-    virtual int PixelsPerInch() const = 0;   // logical pixels per inch (96 on a standard desktop)
+    virtual int PixelsPerInch() const = 0;   // logical pixels per inch (96 on a standard desktop; 0: unknown)
     virtual uint32_t ModifierState() const = 0;
     virtual Point MousePosition(const NativeWindow& window) const = 0; // client coordinates
 };
 
 // The process-wide desktop. Programs install the SDL desktop at start; tests install a
-// headless one. Installing replaces (and destroys) the previous desktop.
+// headless one. Installing replaces (and destroys) the previous desktop; installing none puts
+// the null desktop (NullDesktop) back, which is also there before anything is installed.
 Desktop& CurrentDesktop();
 void InstallDesktop(std::unique_ptr<Desktop> desktop);
-bool HasDesktop();
 
 // Virtual-key codes used across the framework (Win32 numbering).
 namespace vk {

@@ -267,6 +267,36 @@ TEST(ApplicationStart, InitializeCallsTheRegisteredProcedure)
     EXPECT_EQ(calls, 1);
 }
 
+TEST(NoDesktopInstalled, TheFrameworkRunsOnTheNullDesktopWithoutAskingForOne)
+{
+    MessageQueue::Clear();
+    platform::InstallDesktop(nullptr);
+    TApplication app(nullptr);
+    TForm form(nullptr);
+    EXPECT_EQ(form.PixelsPerInch(), 96);   // the density of the screen is unknown: the standard one
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    edit->SetText("100");
+    edit->SelectAll();
+    edit->Perform(WM_COPY);    // the clipboard is nobody's
+    edit->Select(3, 0);
+    edit->Perform(WM_PASTE);   // and holds nothing to paste
+    EXPECT_EQ(edit->GetText(), "100");
+    EXPECT_TRUE(KeyboardShiftState().IsEmpty());
+    // Boxes reach nobody and answer as if dismissed; an escaping exception is shown to nobody.
+    EXPECT_EQ(app.MessageBox("Copy the values?", "Filter2", MB_YESNO), IDNO);
+    try {
+        throw EConvertError("bad");
+    } catch (...) {
+        app.HandleException(&app);
+    }
+    // No window can be made, as before any desktop is installed.
+    EXPECT_THROW(form.NativeWindow(), EInvalidOperation);
+    TMsg msg;
+    MessageQueue::WaitMessage();   // returns: nothing can arrive
+    EXPECT_FALSE(MessageQueue::PeekMessage(msg));
+}
+
 class ShowCommandTest : public WindowTest {
 protected:
     // Runs the loop until its first wait, then closes the main form.
