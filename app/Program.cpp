@@ -3,7 +3,11 @@
 #include "Filter2Resources.h"
 #include "app/Unit1.h"
 #include "forms/TApplication.h"
+#include "platform/Desktop.h"
 
+#include <errno.h>
+
+#include <cstdio>
 #include <exception>
 
 void RegisterProgramResources()
@@ -33,6 +37,11 @@ int RunFilter2()
 {
     try {
         StartFilter2();
+    } catch (const platform::EDisplayError& e) {
+        // No box can be shown without a display: one line where the user started the program.
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, e.what());
+        StopFilter2();
+        return 1;
     } catch (const std::exception& e) {
         const int code = ShowStartupFailure(e);
         StopFilter2();

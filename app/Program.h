@@ -14,7 +14,8 @@ void RegisterProgramResources();
 void StartFilter2();
 
 // The whole program on the installed desktop: start-up, the event loop, clean-up. A failure to
-// build the window is shown as a start-up failure and gives exit code 1.
+// build the window is shown as a start-up failure and gives exit code 1; so does a display that
+// cannot be opened, reported as one line on standard error.
 int RunFilter2();
 
 // Destroys the application object and with it the main window.

@@ -17,6 +17,11 @@ HWND HandleRegistry::Register(TWinControl* control)
     return handle;
 }
 
+HWND HandleRegistry::Reserve()
+{
+    return nextHandle++;
+}
+
 void HandleRegistry::Unregister(HWND handle)
 {
     Map().erase(handle);

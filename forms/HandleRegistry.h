@@ -12,6 +12,9 @@ class TWinControl;
 class HandleRegistry {
 public:
     static HWND Register(TWinControl* control);
+    // A handle of its own for a window that is no control (the application window); Find
+    // answers nullptr for it.
+    static HWND Reserve();
     static void Unregister(HWND handle);
     static TWinControl* Find(HWND handle);   // nullptr for 0 or a destroyed control
 

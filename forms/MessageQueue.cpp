@@ -15,6 +15,8 @@ struct QueueState {
     int exitCode = 0;
     TControl* capture = nullptr;
     uintptr_t buttons = 0;   // mouse buttons held, MK_ bits
+    HWND applicationWindow = 0;
+    MessageQueue::WindowProcedure applicationProcedure;
 };
 
 QueueState& State()
@@ -93,7 +95,7 @@ bool MessageQueue::PeekMessage(TMsg& msg)
             return true;
         }
         platform::Event event;
-        if (!platform::HasDesktop() || !platform::CurrentDesktop().PollEvent(event))
+        if (!platform::CurrentDesktop().PollEvent(event))
             break;
         if (TranslateEvent(event, msg))
             return true;
@@ -115,8 +117,7 @@ void MessageQueue::WaitMessage()
     for (TCustomForm* form : TCustomForm::Forms())
         if (form->NeedsPaint())
             return;
-    if (platform::HasDesktop())
-        platform::CurrentDesktop().WaitEvent();
+    platform::CurrentDesktop().WaitEvent();
 }
 
 bool MessageQueue::TranslateMessage(const TMsg& msg)
@@ -133,10 +134,29 @@ bool MessageQueue::TranslateMessage(const TMsg& msg)
 
 intptr_t MessageQueue::DispatchMessage(const TMsg& msg)
 {
+    QueueState& s = State();
+    if (msg.hwnd != 0 && msg.hwnd == s.applicationWindow && s.applicationProcedure) {
+        TMessage message{msg.message, msg.wParam, msg.lParam, 0};
+        // A copy: the procedure may replace itself (an application object going away).
+        const WindowProcedure procedure = s.applicationProcedure;
+        procedure(message);
+        return message.Result;
+    }
     TWinControl* target = HandleRegistry::Find(msg.hwnd);
     if (!target)
         return 0;
     return target->Perform(msg.message, msg.wParam, msg.lParam);
+}
+
+void MessageQueue::SetApplicationWindow(HWND handle, WindowProcedure procedure)
+{
+    State().applicationWindow = handle;
+    State().applicationProcedure = handle ? std::move(procedure) : WindowProcedure();
+}
+
+HWND MessageQueue::ApplicationWindow()
+{
+    return State().applicationWindow;
 }
 
 TControl* MessageQueue::Capture()
@@ -173,6 +193,13 @@ void MessageQueue::Clear()
 bool MessageQueue::TranslateEvent(const platform::Event& event, TMsg& msg)
 {
     using platform::EventType;
+    if (event.type == EventType::Close && event.window == 0) {
+        // The desktop asks the program itself to end: the application window decides.
+        if (State().applicationWindow == 0)
+            return false;
+        msg = TMsg{State().applicationWindow, WM_CLOSE, 0, 0, {}};
+        return true;
+    }
     TCustomForm* form = TCustomForm::FindByNativeId(event.window);
     if (!form)
         return false;

@@ -5,13 +5,15 @@
 //   keyboard -> the focused control of the event's form (the form itself when none);
 //   mouse    -> the control holding the capture, else the windowed control under the pointer
 //               (a graphic control under the pointer gets it through its parent);
-//   close, activation -> the form; expose -> the form re-presents its back buffer.
+//   close, activation -> the form; expose -> the form re-presents its back buffer;
+//   a close request of the desktop itself (window 0) -> the application window.
 // When nothing else is waiting, a form with a dirty area gets a synthesised WM_PAINT, as the
 // classic desktop does. A posted quit is taken before anything else.
 
 #include "forms/Messages.h"
 
 #include <deque>
+#include <functional>
 
 class TControl;
 class TCustomForm;
@@ -32,6 +34,12 @@ public:
     static bool TranslateMessage(const TMsg& msg);
     // Delivers msg to its control's WndProc; a message for a destroyed control is dropped.
     static intptr_t DispatchMessage(const TMsg& msg);
+
+    // The application window: a handle that names no control, and the procedure its messages
+    // go to. Cleared with a handle of 0.
+    using WindowProcedure = std::function<intptr_t(TMessage& message)>;
+    static void SetApplicationWindow(HWND handle, WindowProcedure procedure);
+    static HWND ApplicationWindow();
 
     // The mouse capture (one for the whole program, as on the desktop).
     static TControl* Capture();

@@ -13,6 +13,7 @@
 #include <cxxabi.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <typeinfo>
@@ -54,13 +55,64 @@ std::string ModuleName()
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::function<void()>& InitProcedure()
+{
+    static std::function<void()> procedure;
+    return procedure;
+}
+
+// Which keys a dialog offers to its controls first, as WM_GETDLGCODE bits (0: not a dialog key).
+intptr_t DialogKeyCode(uint16_t key)
+{
+    switch (key) {
+    case platform::vk::Tab: return DLGC_WANTTAB;
+    case platform::vk::Left:
+    case platform::vk::Right:
+    case platform::vk::Up:
+    case platform::vk::Down: return DLGC_WANTARROWS;
+    case platform::vk::Return:
+    case platform::vk::Escape: return DLGC_WANTALLKEYS;
+    default: return 0;
+    }
+}
+
+platform::MessageBoxRequest RequestFromFlags(const std::string& text, const std::string& caption, uint32_t flags)
+{
+    platform::MessageBoxRequest request{caption, text};
+    using B = platform::MessageBoxButtons;
+    switch (flags & MB_TYPEMASK) {
+    case MB_OKCANCEL: request.buttons = B::OkCancel; break;
+    case MB_ABORTRETRYIGNORE: request.buttons = B::AbortRetryIgnore; break;
+    case MB_YESNOCANCEL: request.buttons = B::YesNoCancel; break;
+    case MB_YESNO: request.buttons = B::YesNo; break;
+    case MB_RETRYCANCEL: request.buttons = B::RetryCancel; break;
+    default: request.buttons = B::Ok; break;
+    }
+    using I = platform::MessageBoxIcon;
+    switch (flags & MB_ICONMASK) {
+    case MB_ICONERROR: request.icon = I::Error; break;
+    case MB_ICONQUESTION: request.icon = I::Question; break;
+    case MB_ICONWARNING: request.icon = I::Warning; break;
+    case MB_ICONINFORMATION: request.icon = I::Information; break;
+    default: request.icon = I::None; break;
+    }
+    request.defaultButton = int((flags & MB_DEFMASK) >> 8);
+    return request;
+}
+
 } // namespace
 
 TApplication::TApplication(TComponent* owner)
-    : TComponent(owner), title_(TitleFromPath(ExeName())), icon_(std::make_unique<TIcon>())
+    : TComponent(owner), title_(TitleFromPath(ExeName())), icon_(std::make_unique<TIcon>()),
+      handle_(HandleRegistry::Reserve())
 {
     if (!Application)
         Application = this;
+    if (Application == this)
+        MessageQueue::SetApplicationWindow(handle_, [this](TMessage& message) {
+            WindowProcedure(message);
+            return message.Result;
+        });
     LoadIcon();
     icon_->SetOnChange([](TObject*) {
         for (TCustomForm* form : TCustomForm::Forms())
@@ -87,8 +139,78 @@ TApplication::~TApplication()
 {
     icon_->SetOnChange(nullptr);
     DestroyComponents();
+    if (MessageQueue::ApplicationWindow() == handle_)
+        MessageQueue::SetApplicationWindow(0, nullptr);
     if (Application == this)
         Application = nullptr;
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation != opRemove || !component || component != mainForm_)
+        return;
+    mainForm_ = nullptr;
+    if (running_)
+        Terminate();
+}
+
+void TApplication::SetInitProc(std::function<void()> procedure)
+{
+    InitProcedure() = std::move(procedure);
+}
+
+void TApplication::Initialize()
+{
+    if (InitProcedure())
+        InitProcedure()();
+}
+
+int TApplication::HookMainWindow(TWindowHook hook)
+{
+    const int id = nextHook_++;
+    windowHooks_.emplace_back(id, std::move(hook));
+    return id;
+}
+
+void TApplication::UnhookMainWindow(int hook)
+{
+    std::erase_if(windowHooks_, [hook](const auto& entry) { return entry.first == hook; });
+}
+
+void TApplication::WindowProcedure(TMessage& message)
+{
+    // A copy: a hook may add or remove hooks.
+    const auto hooks = windowHooks_;
+    for (const auto& [id, hook] : hooks)
+        if (hook(message))
+            return;
+    switch (message.Msg) {
+    case WM_CLOSE:
+        // Closing the application closes its main form, which may still refuse.
+        if (mainForm_)
+            mainForm_->Close();
+        else
+            Terminate();
+        return;
+    default: return;
+    }
+}
+
+void TApplication::Minimize()
+{
+    if (!mainForm_)
+        return;
+    mainForm_->SetWindowState(wsMinimized);
+    // Nothing else stands for the program on this desktop: the minimised window must be there.
+    if (!mainForm_->Visible())
+        mainForm_->ShowForm();
+}
+
+void TApplication::Restore()
+{
+    if (mainForm_)
+        mainForm_->SetWindowState(wsNormal);
 }
 
 std::string TApplication::ExeName()
@@ -123,11 +245,17 @@ void TApplication::Run()
         running_ = false;
         return;
     }
-    // No minimised or maximised state exists for the fixed-size windows here; every show
-    // command shows the main form normally.
+    // The show command the program was started with.
+    if (showCommand_ == SW_SHOWMAXIMIZED)
+        mainForm_->SetWindowState(wsMaximized);
+    else if (showCommand_ == SW_SHOWMINNOACTIVE)
+        mainForm_->SetWindowState(wsMinimized);
     if (showMainForm_) {
         try {
-            mainForm_->ShowForm();
+            if (mainForm_->WindowState() == wsMinimized)
+                Minimize();
+            else
+                mainForm_->ShowForm();
         } catch (...) {
             HandleException(this);
         }
@@ -185,6 +313,35 @@ bool TApplication::ProcessMessage(TMsg& msg)
         if (target && target->Perform(msg.message + CN_BASE, msg.wParam, msg.lParam) != 0)
             return true;
     }
+    if (IsDialogMessage(msg))
+        return true;
+    MessageQueue::TranslateMessage(msg);
+    MessageQueue::DispatchMessage(msg);
+    return true;
+}
+
+bool TApplication::IsDialogMessage(const TMsg& msg)
+{
+    // Only the messages of the dialog window and of the controls inside it.
+    TWinControl* dialog = HandleRegistry::Find(dialogHandle_);
+    TWinControl* target = HandleRegistry::Find(msg.hwnd);
+    if (!dialog || !target)
+        return false;
+    bool inside = false;
+    for (TControl* c = target; c && !inside; c = c->Parent())
+        inside = c == dialog;
+    if (!inside)
+        return false;
+    // A dialog key that the control does not want for itself goes to the dialog (Tab and the
+    // arrows move the focus, Enter and Escape press its buttons); a key it used makes no
+    // character. Everything else the dialog translates and dispatches as the loop would.
+    if (msg.message == WM_KEYDOWN) {
+        const auto key = uint16_t(msg.wParam);
+        const intptr_t code = DialogKeyCode(key);
+        if (code != 0 && (target->Perform(WM_GETDLGCODE) & code) == 0 &&
+            dialog->Perform(CM_DIALOGKEY, key, msg.lParam) != 0)
+            return true;
+    }
     MessageQueue::TranslateMessage(msg);
     MessageQueue::DispatchMessage(msg);
     return true;
@@ -207,8 +364,6 @@ bool TApplication::PopupTakes(const TMsg& msg)
 
 TControl* TApplication::ControlUnderMouse() const
 {
-    if (!platform::HasDesktop())
-        return nullptr;
     // The pointer may be over any of the program's windows: the active one is asked first
     // (it is on top where windows overlap), then the main window, then the others.
     std::vector<TCustomForm*> order;
@@ -294,13 +449,11 @@ void TApplication::HandleException(TObject* sender)
         HandleKnownException(sender, e);
     } catch (const std::exception& e) {
         // Not one of the framework's: the runtime's own display.
-        if (platform::HasDesktop())
-            platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", StartupFailureText(e),
-                                                      platform::MessageBoxIcon::Error);
+        platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", StartupFailureText(e),
+                                                  platform::MessageBoxIcon::Error);
     } catch (...) {
-        if (platform::HasDesktop())
-            platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", "Unknown exception.",
-                                                      platform::MessageBoxIcon::Error);
+        platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", "Unknown exception.",
+                                                  platform::MessageBoxIcon::Error);
     }
 }
 
@@ -315,39 +468,56 @@ void TApplication::HandleKnownException(TObject* sender, const Exception& e)
 
 void TApplication::ShowException(const Exception& e)
 {
-    MessageBox(WithFullStop(e.Message()), title_);
+    MessageBox(WithFullStop(e.Message()), title_, MB_OK | MB_ICONERROR);
 }
 
-void TApplication::MessageBox(const std::string& text, const std::string& caption)
+int TApplication::MessageBox(const std::string& text, const std::string& caption, uint32_t flags)
 {
-    if (!platform::HasDesktop())
-        return;
+    // Remembered by handle: a window or control that goes while the box is open is not
+    // touched afterwards.
+    TCustomForm* active = TCustomForm::ActiveForm();
+    const HWND activeHandle = active ? active->Handle() : 0;
+    const HWND focusHandle = active && active->FocusedControl() ? active->FocusedControl()->Handle() : 0;
+
     // The other windows take no input while the box is open.
-    std::vector<TCustomForm*> disabled;
+    std::vector<HWND> disabled;
     for (TCustomForm* form : TCustomForm::Forms())
         if (form->HasNativeWindow() && form->Enabled()) {
             form->NativeWindow().SetEnabled(false);
-            disabled.push_back(form);
+            disabled.push_back(form->Handle());
         }
-    platform::NativeWindow* owner = mainForm_ && mainForm_->HasNativeWindow() ? &mainForm_->NativeWindow() : nullptr;
-    platform::CurrentDesktop().ShowMessageBox(owner, caption, text, platform::MessageBoxIcon::Error);
-    for (TCustomForm* form : disabled)
-        form->NativeWindow().SetEnabled(true);
+    TCustomForm* ownerForm = active && active->HasNativeWindow() ? active : mainForm_;
+    platform::NativeWindow* owner = ownerForm && ownerForm->HasNativeWindow() ? &ownerForm->NativeWindow() : nullptr;
+    const platform::MessageBoxAnswer answer =
+        platform::CurrentDesktop().ShowMessageBox(owner, RequestFromFlags(text, caption, flags));
+    for (HWND handle : disabled)
+        if (auto* form = dynamic_cast<TCustomForm*>(HandleRegistry::Find(handle)))
+            form->NativeWindow().SetEnabled(true);
+
+    // Back to the window and the control the user was in.
+    if (auto* form = dynamic_cast<TCustomForm*>(HandleRegistry::Find(activeHandle)); form && form->Visible()) {
+        form->Perform(WM_ACTIVATE, 1);
+        TWinControl* focus = HandleRegistry::Find(focusHandle);
+        if (focus && focus->ParentForm() == form && focus->CanFocus())
+            form->SetFocusedControl(focus);
+    }
+    return int(answer);
 }
 
 std::string StartupFailureText(const std::exception& e)
 {
+    // Here the full stop follows every message that does not already end in one; the message
+    // box of an escaping exception has a rule of its own (WithFullStop).
+    const std::string message = e.what();
+    const bool endsInStop = !message.empty() && message.back() == '.';
     return rtl::Format("Exception %s in module %s at %p.\r\n%s%s\r\n", ClassNameOf(e), ModuleName(),
-                       static_cast<const void*>(&e), std::string(e.what()),
-                       WithFullStop(e.what()).size() > std::string(e.what()).size() ? "." : "");
+                       static_cast<const void*>(&e), message, endsInStop ? "" : ".");
 }
 
 int ShowStartupFailure(const std::exception& e)
 {
     const std::string text = StartupFailureText(e);
     std::fputs(text.c_str(), stderr);
-    if (platform::HasDesktop())
-        platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", text,
-                                                  platform::MessageBoxIcon::Error);
+    platform::CurrentDesktop().ShowMessageBox(nullptr, "Application Error", text, platform::MessageBoxIcon::Error);
     return 1;
 }

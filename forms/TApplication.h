@@ -7,12 +7,17 @@
 //   3. otherwise the message hook (OnMessage) may take it; then an open popup menu of the
 //      message's form takes mouse and keyboard input; then keyboard pre-handling: a key
 //      message (256..264) goes as its CN_ form to the capture window, else to its own window,
-//      and a non-zero answer takes it; otherwise it is translated (a key-down becomes its
+//      and a non-zero answer takes it; then the modeless dialog window (DialogHandle) takes
+//      the messages of its own controls; otherwise it is translated (a key-down becomes its
 //      characters) and dispatched to its window.
+// The application window is no window on this desktop, but it has a handle (Handle) and a
+// window procedure: the window hooks see its messages first; a close request (the desktop's
+// own, from SIGTERM or the end of the session) closes the main form.
 // Idle: mouse-enter/-leave for the control under the pointer, the idle hook, then a blocking
 // wait for the desktop's next event. An exception escaping a pass is shown (HandleException)
 // and the loop goes on.
 
+#include "forms/MessageBoxFlags.h"
 #include "forms/Messages.h"
 #include "forms/TComponent.h"
 #include "forms/TIcon.h"
@@ -35,11 +40,20 @@ public:
     using TMessageEvent = std::function<void(TMsg& msg, bool& handled)>;
     using TIdleEvent = std::function<void(TObject* sender, bool& done)>;
     using TExceptionEvent = std::function<void(TObject* sender, const Exception& e)>;
+    // A hook on the application window; answering true takes the message.
+    using TWindowHook = std::function<bool(TMessage& message)>;
+
+    // Show commands a program can be started with.
+    static constexpr int SW_SHOWNORMAL = 1, SW_SHOWMAXIMIZED = 3, SW_SHOWMINNOACTIVE = 7;
 
     explicit TApplication(TComponent* owner);
     ~TApplication() override;
 
-    void Initialize() {}
+    // The process-wide initialisation procedure, for units that need work done before the
+    // first form is created; none is registered by default.
+    static void SetInitProc(std::function<void()> procedure);
+    // Calls the initialisation procedure, if one is registered.
+    void Initialize();
     // Creates a form owned by the application; the reference is set before the constructor
     // runs and cleared when it raises. The first form becomes the main form.
     template <class T>
@@ -72,7 +86,26 @@ public:
     // Shows the current exception (call from a catch block).
     void HandleException(TObject* sender);
     void ShowException(const Exception& e);
-    void MessageBox(const std::string& text, const std::string& caption);
+    // A modal message box of the desktop with the MB_ flags (buttons, icon, default button);
+    // returns the chosen button (IDOK ... IDNO). While it is open every window is disabled;
+    // afterwards the window that was active is active again, with the focus where it was.
+    int MessageBox(const std::string& text, const std::string& caption, uint32_t flags = MB_OK);
+
+    // The application window's handle: messages posted to it go to its window procedure.
+    HWND Handle() const { return handle_; }
+    // Window hooks see the application window's messages first, in the order they were added;
+    // the returned number unhooks one again.
+    int HookMainWindow(TWindowHook hook);
+    void UnhookMainWindow(int hook);
+    // A modeless dialog window (a form, or any windowed control) that gets the keyboard
+    // handling of a dialog for the messages of its controls; 0 for none. A destroyed one is
+    // simply no longer found.
+    HWND DialogHandle() const { return dialogHandle_; }
+    void SetDialogHandle(HWND handle) { dialogHandle_ = handle; }
+
+    // Minimising the application minimises (and shows) the main form; restoring restores it.
+    void Minimize();
+    void Restore();
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }
@@ -85,8 +118,10 @@ public:
     void SetAppId(const std::string& appId) { appId_ = appId; }
     bool ShowMainForm() const { return showMainForm_; }
     void SetShowMainForm(bool value) { showMainForm_ = value; }
-    // The show command the program was started with (1 normal, 3 maximised, 7 minimised).
+    // The show command the program was started with (SW_SHOWNORMAL, SW_SHOWMAXIMIZED,
+    // SW_SHOWMINNOACTIVE); Run reads it when it shows the main form.
     void SetShowCommand(int command) { showCommand_ = command; }
+    int ShowCommand() const { return showCommand_; }
 
     void SetOnMessage(TMessageEvent h) { onMessage_ = std::move(h); }
     void SetOnIdle(TIdleEvent h) { onIdle_ = std::move(h); }
@@ -97,7 +132,14 @@ public:
     static std::string TitleFromPath(std::string_view path);
     static std::string ExeName();   // the program file's full path
 
+protected:
+    // The main form going away while the loop runs ends the loop: the program never runs on
+    // without its main window.
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
+    void WindowProcedure(TMessage& message);
+    bool IsDialogMessage(const TMsg& msg);
     void FormCreated(TCustomForm* form);
     TControl* ControlUnderMouse() const;
     void HandleKnownException(TObject* sender, const Exception& e);
@@ -111,7 +153,11 @@ private:
     bool running_ = false;
     bool terminated_ = false;
     bool showMainForm_ = true;
-    int showCommand_ = 1;
+    int showCommand_ = SW_SHOWNORMAL;
+    HWND handle_ = 0;
+    HWND dialogHandle_ = 0;
+    std::vector<std::pair<int, TWindowHook>> windowHooks_;
+    int nextHook_ = 1;
     HWND mouseControl_ = 0;          // windowed control under the mouse
     TControl* mouseGraphic_ = nullptr;   // or a graphic control under it (checked before use)
     std::vector<std::function<bool()>> terminateProcs_;

@@ -65,11 +65,8 @@ TCustomComboBox::TCustomComboBox(TComponent* owner)
     SetColor(clWindow);
     items_->SetOnChange([this](TObject*) { ItemsChanged(); });
     buffer_.SetClipboard(EditClipboard{
-        [] { return platform::HasDesktop() ? platform::CurrentDesktop().ClipboardText() : std::string(); },
-        [](const std::string& text) {
-            if (platform::HasDesktop())
-                platform::CurrentDesktop().SetClipboardText(text);
-        }});
+        [] { return platform::CurrentDesktop().ClipboardText(); },
+        [](const std::string& text) { platform::CurrentDesktop().SetClipboardText(text); }});
 }
 
 TCustomComboBox::~TCustomComboBox()

@@ -492,8 +492,6 @@ void TControl::SetParentComponent(TComponent* parent)
 TShiftState KeyboardShiftState()
 {
     TShiftState shift;
-    if (!platform::HasDesktop())
-        return shift;
     const uint32_t mods = platform::CurrentDesktop().ModifierState();
     if (mods & platform::ModShift)
         shift.Include(ssShift);

@@ -29,6 +29,7 @@ F2_DEFINE_CLASS(TCustomForm, TWinControl, F2_NO_FACTORY)
     c.Property("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle).Default(bsSizeable);
     c.Property("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons);
     c.Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
+    c.Property("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState).Default(wsNormal);
     c.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
     c.Property("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
     c.Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
@@ -54,8 +55,9 @@ TCustomForm::TCustomForm(TComponent* owner)
         SetBounds(Left(), Top(), Width(), Height());
         ApplyMinimumSize();
     });
-    if (platform::HasDesktop())
-        pixelsPerInch_ = platform::CurrentDesktop().PixelsPerInch();
+    // A desktop that does not know its density leaves the standard one.
+    if (const int ppi = platform::CurrentDesktop().PixelsPerInch(); ppi > 0)
+        pixelsPerInch_ = ppi;
     SetVisibleSilently(false);
     SetColor(clBtnFace);
     InitBounds(320, 240);
@@ -157,6 +159,31 @@ void TCustomForm::SizeFromDesktop(int width, int height)
         native_->SetClientSize(Width(), Height());
 }
 
+namespace {
+platform::WindowState NativeState(TWindowState state)
+{
+    switch (state) {
+    case wsMinimized: return platform::WindowState::Minimized;
+    case wsMaximized: return platform::WindowState::Maximized;
+    case wsNormal: break;
+    }
+    return platform::WindowState::Normal;
+}
+} // namespace
+
+void TCustomForm::SetWindowState(TWindowState state)
+{
+    if (state == windowState_)
+        return;
+    windowState_ = state;
+    if (!native_ || !Visible() || IsLoading())
+        return;
+    native_->SetState(NativeState(state));
+    // A minimised window gives up the activation; restored, the desktop activates it again.
+    if (state == wsMinimized)
+        Activate(false);
+}
+
 void TCustomForm::SetIcon(TIcon* icon)
 {
     icon_->Assign(icon);
@@ -213,7 +240,7 @@ void TCustomForm::AdaptToScreen()
     // A negative text height is no measurement: scaling by it would mirror every position.
     if (pixelsPerInch_ == 0 || textHeight_ <= 0)
         return;
-    const int screen = platform::HasDesktop() ? platform::CurrentDesktop().PixelsPerInch() : pixelsPerInch_;
+    const int screen = platform::CurrentDesktop().PixelsPerInch();   // 0: unknown, nothing to adapt to
     if (screen > 0 && screen != pixelsPerInch_)
         Font()->SetHeight(rtl::MulDiv(Font()->Height(), screen, pixelsPerInch_));
     if (screen > 0)
@@ -427,12 +454,37 @@ void TCustomForm::Loaded()
 {
     TWinControl::Loaded();
     DoCreate();
+    // The window's own after-load notification comes first, before its controls have theirs:
+    // a layout that made it visible gets it shown by the loop, once everything is in place.
+    if (showPending_)
+        MessageQueue::PostMessage(Handle(), CM_SHOWINGCHANGED);
+}
+
+void TCustomForm::ShowForm()
+{
+    if (!Visible())
+        SetVisible(true);
+    else if (showPending_)
+        ShowIfStillPending();
+    else
+        BringToFront();
+}
+
+void TCustomForm::ShowIfStillPending()
+{
+    if (!showPending_ || !Visible() || IsLoading())
+        return;
+    showPending_ = false;
+    ShowNative();
 }
 
 void TCustomForm::VisibleChanged()
 {
-    if (IsLoading())
+    if (IsLoading()) {
+        showPending_ = Visible();
         return;
+    }
+    showPending_ = false;
     if (Visible())
         ShowNative();
     else if (native_) {
@@ -445,14 +497,6 @@ void TCustomForm::VisibleChanged()
         if (wasActive)
             PassActivation();
     }
-}
-
-void TCustomForm::ShowForm()
-{
-    if (Visible())
-        BringToFront();
-    else
-        SetVisible(true);
 }
 
 void TCustomForm::BringToFront()
@@ -496,7 +540,10 @@ void TCustomForm::ShowNative()
     native_->MoveTo(Left(), Top());
     native_->Show();
     Invalidate();
-    Activate(true);
+    if (windowState_ != wsNormal)
+        native_->SetState(NativeState(windowState_));
+    if (windowState_ != wsMinimized)
+        Activate(true);
 }
 
 void TCustomForm::Activate(bool active)
@@ -591,6 +638,7 @@ void TCustomForm::Dispatch(TMessage& message)
         }
         break;
     case WM_CLOSE: Close(); return;
+    case CM_SHOWINGCHANGED: ShowIfStillPending(); return;
     case WM_ACTIVATE: Activate(message.WParam != 0); return;
     case WM_SIZE:
         SizeFromDesktop(int(uint32_t(message.LParam) & 0xFFFF), int(uint32_t(message.LParam) >> 16));

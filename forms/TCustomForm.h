@@ -52,6 +52,8 @@ enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 F2_ENUM_TYPE(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp");
 using TBorderIcons = TSet<TBorderIcon>;
 F2_SET_TYPE(TBorderIcons, TBorderIcon);
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+F2_ENUM_TYPE(TWindowState, "wsNormal", "wsMinimized", "wsMaximized");
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                  poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
 F2_ENUM_TYPE(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
@@ -83,6 +85,10 @@ public:
     // focused control does (and may take it by setting the key to 0).
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool value) { keyPreview_ = value; }
+    // Normal, minimised (iconic) or maximised. A shown window takes the state at once, a
+    // hidden one when it is shown; a window shown minimised does not become the active one.
+    TWindowState WindowState() const { return windowState_; }
+    void SetWindowState(TWindowState state);
     // The density the layout was made for; 0 turns the adaptation to the screen off. Values
     // from 1 to 35 are no density and are ignored.
     int PixelsPerInch() const { return pixelsPerInch_; }
@@ -111,7 +117,8 @@ public:
     void SelectFirst();
 
     // Showing: OnShow, then the position rule, then the native window appears. A window that
-    // is already shown comes to the front instead.
+    // is already shown comes to the front instead; one whose layout made it visible is shown
+    // now if it is not on screen yet.
     void ShowForm();
     // Puts the shown window above the program's others and makes it the active one.
     void BringToFront();
@@ -174,6 +181,7 @@ protected:
 
 private:
     void ShowNative();
+    void ShowIfStillPending();
     void Activate(bool active);
     // The active window is going away: activation passes to another shown window.
     void PassActivation();
@@ -198,9 +206,12 @@ private:
     bool shownOnce_ = false;
     bool keyPreview_ = false;
     bool sizingFromDesktop_ = false;   // the desktop already has the size being set
+    // Made visible while its layout was read: the showing waits until the window is whole.
+    bool showPending_ = false;
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
+    TWindowState windowState_ = wsNormal;
     int pixelsPerInch_ = 96;
     int textHeight_ = 0;
     bool ignoreFontProperty_ = false;

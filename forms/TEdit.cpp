@@ -30,11 +30,8 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TCustomControl(owner)
     SetColor(clWindow);
     SetCursor(crIBeam);
     buffer_.SetClipboard(EditClipboard{
-        [] { return platform::HasDesktop() ? platform::CurrentDesktop().ClipboardText() : std::string(); },
-        [](const std::string& text) {
-            if (platform::HasDesktop())
-                platform::CurrentDesktop().SetClipboardText(text);
-        }});
+        [] { return platform::CurrentDesktop().ClipboardText(); },
+        [](const std::string& text) { platform::CurrentDesktop().SetClipboardText(text); }});
 }
 
 void TCustomEdit::SetText(const std::string& text)

@@ -1,15 +1,16 @@
 #include "platform/Desktop.h"
 
-#include "rtl/Exception.h"
+#include "platform/NullDesktop.h"
 
 namespace platform {
 
 namespace {
 
-// One desktop per process; the framework reaches it through CurrentDesktop().
+// One desktop per process; the framework reaches it through CurrentDesktop(). Until a program
+// or a test installs one, and again after it is removed, the null desktop stands in.
 std::unique_ptr<Desktop>& Installed()
 {
-    static std::unique_ptr<Desktop> desktop;
+    static std::unique_ptr<Desktop> desktop = std::make_unique<NullDesktop>();
     return desktop;
 }
 
@@ -17,10 +18,7 @@ std::unique_ptr<Desktop>& Installed()
 
 Desktop& CurrentDesktop()
 {
-    auto& desktop = Installed();
-    if (!desktop)
-        throw EInvalidOperation("No desktop has been installed");
-    return *desktop;
+    return *Installed();
 }
 
 void InstallDesktop(std::unique_ptr<Desktop> desktop)
@@ -28,12 +26,7 @@ void InstallDesktop(std::unique_ptr<Desktop> desktop)
     // Destroy the old desktop before the new one takes over, so that the two never
     // hold the display (or SDL) at the same time.
     Installed().reset();
-    Installed() = std::move(desktop);
-}
-
-bool HasDesktop()
-{
-    return Installed() != nullptr;
+    Installed() = desktop ? std::move(desktop) : std::make_unique<NullDesktop>();
 }
 
 } // namespace platform

@@ -4,7 +4,9 @@
 // Two implementations: the SDL2 desktop (a real display) and the headless desktop (tests).
 // Everything above platform/ talks to this interface only.
 
+#include "platform/MessageBox.h"
 #include "platform/Raster.h"
+#include "rtl/Exception.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +15,10 @@
 #include <vector>
 
 namespace platform {
+
+// The desktop cannot be reached: no display is named, the named one refuses the connection, or
+// only a driver without any screen is available. The message starts "cannot open the display".
+F2_DECLARE_EXCEPTION(EDisplayError, Exception);
 
 // Modifier bits of an input event (and of Desktop::ModifierState()).
 enum Modifier : uint32_t {
@@ -33,7 +39,8 @@ enum class EventType {
     MouseUp,    // x, y, button
     MouseWheel, // x, y, wheel (positive: away from the user)
     MouseLeave, // the pointer left the window
-    Close,      // the user asks the window to close (close box, window manager, Alt+F4)
+    Close,      // the user asks the window to close (close box, window manager, Alt+F4);
+                // window 0: the desktop asks the whole program to end (SIGTERM, end of session)
     Expose,     // the window's contents were lost and must be presented again
     FocusIn,    // the window became the active window
     FocusOut,   // the window lost activation
@@ -73,7 +80,7 @@ struct Event {
 
 enum class Cursor { Arrow, IBeam, Wait, Cross, SizeAll, SizeNS, SizeWE, Hand, No };
 
-enum class MessageBoxIcon { None, Error, Warning, Information, Question };
+enum class WindowState { Normal, Minimized, Maximized };
 
 struct WindowOptions {
     std::string caption;        // UTF-8
@@ -118,6 +125,9 @@ public:
     }
     // Puts a shown window above the program's other windows and asks for the keyboard.
     virtual void Raise() {}
+    // Minimised (iconic), maximised or normal; a hidden window takes the state when shown.
+    virtual void SetState(WindowState state) = 0;
+    virtual WindowState State() const = 0;
 };
 
 class Desktop {
@@ -128,12 +138,21 @@ public:
 
     // Takes the next input event without waiting; false when none is waiting.
     virtual bool PollEvent(Event& event) = 0;
-    // Blocks until at least one event is waiting (no spinning, no timers).
+    // Blocks until at least one event is waiting (no spinning, no timers), or until Wake.
     virtual void WaitEvent() = 0;
+    // Ends a WaitEvent in progress, or makes the next one return at once. The only member that
+    // may be called from another thread than the one running the loop.
+    virtual void Wake() {}
 
-    // Modal message box; returns when the user has answered (always OK here).
-    virtual void ShowMessageBox(NativeWindow* owner, const std::string& caption,
-                                const std::string& text, MessageBoxIcon icon) = 0;
+    // Modal message box over the owner (none: over the whole desktop); returns the button the
+    // user chose, or DismissAnswer when the box was closed without one.
+    virtual MessageBoxAnswer ShowMessageBox(NativeWindow* owner, const MessageBoxRequest& request) = 0;
+    // A box with a lone OK button.
+    void ShowMessageBox(NativeWindow* owner, const std::string& caption, const std::string& text,
+                        MessageBoxIcon icon)
+    {
+        ShowMessageBox(owner, MessageBoxRequest{caption, text, icon});
+    }
     // Asks the shell to open a URL in the default browser; failures are silent.
     virtual void OpenUrl(const std::string& url) = 0;
 
@@ -142,16 +161,16 @@ public:
 
     virtual int ScreenWidth() const = 0;
     virtual int ScreenHeight() const = 0;
-    virtual int PixelsPerInch() const = 0;   // logical pixels per inch (96 on a standard desktop)
+    virtual int PixelsPerInch() const = 0;   // logical pixels per inch (96 on a standard desktop; 0: unknown)
     virtual uint32_t ModifierState() const = 0;
     virtual Point MousePosition(const NativeWindow& window) const = 0; // client coordinates
 };
 
 // The process-wide desktop. Programs install the SDL desktop at start; tests install a
-// headless one. Installing replaces (and destroys) the previous desktop.
+// headless one. Installing replaces (and destroys) the previous desktop; installing none puts
+// the null desktop (NullDesktop) back, which is also there before anything is installed.
 Desktop& CurrentDesktop();
 void InstallDesktop(std::unique_ptr<Desktop> desktop);
-bool HasDesktop();
 
 // Virtual-key codes used across the framework (Win32 numbering).
 namespace vk {

@@ -52,15 +52,24 @@ void HeadlessDesktop::WaitEvent()
         onWait();
 }
 
-void HeadlessDesktop::ShowMessageBox(NativeWindow* owner, const std::string& caption,
-                                     const std::string& text, MessageBoxIcon icon)
+MessageBoxAnswer HeadlessDesktop::ShowMessageBox(NativeWindow* owner, const MessageBoxRequest& request)
 {
-    messages_.push_back({owner ? owner->Id() : 0, caption, text, icon});
-    // The hook gets its own copy: it may show another box, which grows the list.
-    if (onMessageBox) {
-        MessageRecord shown = messages_.back();
-        onMessageBox(shown);
+    MessageRecord record{owner ? owner->Id() : 0, request.caption, request.text, request.icon, request.buttons,
+                         DefaultAnswer(request), DefaultAnswer(request)};
+    const size_t index = messages_.size();
+    messages_.push_back(record);
+    // The hooks get their own copy: they may show another box, which grows the list.
+    if (onMessageBox)
+        onMessageBox(record);
+    if (answerMessageBox) {
+        const MessageBoxAnswer chosen = answerMessageBox(record);
+        // Only a button of the box can be chosen; anything else is a dismissal.
+        const auto buttons = ButtonsOf(request.buttons);
+        const bool offered = std::find(buttons.begin(), buttons.end(), chosen) != buttons.end();
+        record.answer = offered ? chosen : DismissAnswer(request.buttons);
     }
+    messages_[index].answer = record.answer;
+    return record.answer;
 }
 
 Point HeadlessDesktop::MousePosition(const NativeWindow& window) const

@@ -25,6 +25,9 @@ public:
         std::string caption;
         std::string text;
         MessageBoxIcon icon = MessageBoxIcon::None;
+        MessageBoxButtons buttons = MessageBoxButtons::Ok;
+        MessageBoxAnswer defaultAnswer = MessageBoxAnswer::Ok;
+        MessageBoxAnswer answer = MessageBoxAnswer::Ok;   // what the box returned
     };
 
     HeadlessDesktop() = default;
@@ -35,8 +38,8 @@ public:
     std::unique_ptr<NativeWindow> CreateWindow(const WindowOptions& options) override;
     bool PollEvent(Event& event) override;
     void WaitEvent() override;
-    void ShowMessageBox(NativeWindow* owner, const std::string& caption, const std::string& text,
-                        MessageBoxIcon icon) override;
+    using Desktop::ShowMessageBox;
+    MessageBoxAnswer ShowMessageBox(NativeWindow* owner, const MessageBoxRequest& request) override;
     void OpenUrl(const std::string& url) override { urls_.push_back(url); }
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& utf8) override { clipboard_ = utf8; }
@@ -56,6 +59,8 @@ public:
 
     // Called with each message box as it opens, before it is answered.
     std::function<void(const MessageRecord&)> onMessageBox;
+    // Chooses the answer of each box; without it a box answers its default button, as Enter.
+    std::function<MessageBoxAnswer(const MessageRecord&)> answerMessageBox;
 
     // Settings.
     void SetScreenSize(int width, int height);

@@ -29,6 +29,8 @@ public:
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     void SetMinimumSize(int width, int height) override;
     void Raise() override;
+    void SetState(WindowState state) override { state_ = state; }
+    WindowState State() const override { return state_; }
 
     const WindowOptions& Options() const { return options_; }
     const std::string& Caption() const { return caption_; }
@@ -63,6 +65,7 @@ private:
     bool visible_ = false;
     Cursor cursor_ = Cursor::Arrow;
     bool enabled_ = true;
+    WindowState state_ = WindowState::Normal;
     Raster lastFrame_;
     int presentCount_ = 0;
     int minimumWidth_ = 0;

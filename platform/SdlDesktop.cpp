@@ -2,14 +2,22 @@
 
 #include "platform/SdlKeyMap.h"
 #include "platform/SdlWindow.h"
+#include "platform/X11ErrorHandlers.h"
 #include "rtl/Exception.h"
 #include "rtl/Format.h"
 
 #include <SDL.h>
 
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
@@ -59,12 +67,50 @@ int DropInputAfter(void* since, SDL_Event* event)
     return IsSdlInput(event->type) && SDL_TICKS_PASSED(event->common.timestamp, start) ? 0 : 1;
 }
 
+const char* Variable(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? value : nullptr;
+}
+
+// The video drivers that put windows on a screen, for the displays the environment names, in
+// SDL's own order of preference. SDL would otherwise fall back to a driver without any screen
+// (offscreen), and the program would run on with windows nobody can see.
+std::string DisplayDrivers()
+{
+    std::string drivers;
+    if (Variable("DISPLAY"))
+        drivers = "x11";
+    if (Variable("WAYLAND_DISPLAY"))
+        drivers += drivers.empty() ? "wayland" : ",wayland";
+    return drivers;
+}
+
+bool HasScreen(const char* driver)
+{
+    return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
+}
+
+std::string DisplayNames()
+{
+    const char* x11 = Variable("DISPLAY");
+    const char* wayland = Variable("WAYLAND_DISPLAY");
+    if (x11 && wayland)
+        return std::string(x11) + " or " + wayland;
+    return x11 ? x11 : wayland ? wayland : "";
+}
+
 } // namespace
 
-SdlDesktop::SdlDesktop(std::string appId) : appId_(std::move(appId)) {}
+SdlDesktop::SdlDesktop(std::string appId)
+    : appId_(std::move(appId)), wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+{
+}
 
 SdlDesktop::~SdlDesktop()
 {
+    if (wakeFd_ >= 0)
+        close(wakeFd_);
     for (SdlWindow* window : windows_)
         window->Detach();
     for (SDL_Cursor* cursor : cursors_)
@@ -83,6 +129,8 @@ void SdlDesktop::EnsureEvents() const
     if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0)
         throw EOutOfResources(rtl::Format("Cannot start the event queue: %s", SDL_GetError()));
     eventsStarted_ = true;
+    loopThread_ = std::this_thread::get_id();
+    SDL_SetEventFilter(&SdlDesktop::FromOtherThreads, const_cast<SdlDesktop*>(this));
 }
 
 void SdlDesktop::EnsureVideo() const
@@ -94,8 +142,20 @@ void SdlDesktop::EnsureVideo() const
     // Frames are plain pixel copies. The accelerated window surface would put a GL renderer
     // behind the window, and SDL recreates the window for it, losing its position.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    const std::string drivers = DisplayDrivers();
+    if (drivers.empty())
+        throw EDisplayError("cannot open the display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+    // An SDL_VIDEODRIVER of the user's own still wins over this hint (and is checked below).
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+    X11ErrorHandlers::Install();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        throw EOutOfResources(rtl::Format("Cannot open the display: %s", SDL_GetError()));
+        throw EDisplayError("cannot open the display " + DisplayNames());
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!HasScreen(driver)) {
+        const std::string name = driver ? driver : "?";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        throw EDisplayError("cannot open the display: the video driver " + name + " has no screen");
+    }
     videoStarted_ = true;
     // Characters come from text input events, which SDL only sends while this is on.
     SDL_StartTextInput();
@@ -128,7 +188,10 @@ std::unique_ptr<NativeWindow> SdlDesktop::CreateWindow(const WindowOptions& opti
                                           std::max(options.clientHeight, 1), flags);
     if (!handle)
         throw EOutOfResources(rtl::Format("Error creating window: %s", SDL_GetError()));
+    // Every window of SDL's video lives on the same connection; it stays open until video stops.
     auto window = std::make_unique<SdlWindow>(this, handle, options);
+    if (x11Connection_ < 0)
+        x11Connection_ = window->X11Connection();
     windows_.push_back(window.get());
     return window;
 }
@@ -160,11 +223,76 @@ void SdlDesktop::WaitEvent()
 {
     if (held_)
         return;
-    // Only with video up does SDL wait on the display connection instead of polling.
     EnsureVideo();
+    if (x11Connection_ >= 0) {
+        WaitOnConnection(x11Connection_);
+        return;
+    }
+    // Other desktops: SDL's own wait (it polls while no window exists).
     auto next = std::make_unique<SDL_Event>();
     if (SDL_WaitEvent(next.get()))
         held_ = std::move(next);
+}
+
+void SdlDesktop::Wake()
+{
+    WakeWaiter();
+    // SDL's own wait (other desktops) ends when an event arrives; translating it yields nothing.
+    if (SDL_WasInit(SDL_INIT_EVENTS) && x11Connection_ < 0) {
+        SDL_Event wake{};
+        wake.type = SDL_USEREVENT;
+        SDL_PushEvent(&wake);
+    }
+}
+
+void SdlDesktop::WakeWaiter()
+{
+    if (wakeFd_ >= 0) {
+        const uint64_t one = 1;
+        [[maybe_unused]] ssize_t written = write(wakeFd_, &one, sizeof one);
+    }
+}
+
+int SdlDesktop::FromOtherThreads(void* self, SDL_Event* event)
+{
+    // An event pushed by another thread must end a wait on the X connection, as it ends SDL's
+    // own wait. It is queued here, before the wake, so that the woken loop finds it; SDL then
+    // drops the original.
+    auto* desktop = static_cast<SdlDesktop*>(self);
+    if (std::this_thread::get_id() == desktop->loopThread_)
+        return 1;
+    SDL_PeepEvents(event, 1, SDL_ADDEVENT, 0, 0);
+    desktop->WakeWaiter();
+    return 0;
+}
+
+void SdlDesktop::WaitOnConnection(int fd)
+{
+    // SDL's own wait on X11 aims a wake-up message at a window for every event that arrives
+    // while it waits, through a second connection. At exit that message can reach the server
+    // after the window is gone (BadWindow in X_SendEvent). Waiting here, on the connection
+    // itself, sends nothing.
+    //
+    // SIGINT and SIGTERM become a quit event when SDL next pumps. They stay blocked from the
+    // pump to the wait, which unblocks them atomically: a signal in between ends the wait at
+    // once instead of after the next event.
+    sigset_t interrupting, previous;
+    sigemptyset(&interrupting);
+    sigaddset(&interrupting, SIGINT);
+    sigaddset(&interrupting, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &interrupting, &previous);
+    SDL_PumpEvents();
+    if (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+        // Readable, hung up or in error: in each case the next pump finds out which. A broken
+        // connection ends the process there (X11ErrorHandlers).
+        pollfd waitFor[2] = {{fd, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+        ppoll(waitFor, wakeFd_ >= 0 ? 2 : 1, nullptr, &previous);
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (wakeFd_ >= 0) {
+        uint64_t wakes = 0;
+        [[maybe_unused]] ssize_t taken = read(wakeFd_, &wakes, sizeof wakes);
+    }
 }
 
 bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
@@ -213,9 +341,9 @@ bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
         event.modifiers = ModifierState();
         return event.wheel != 0;
     case SDL_QUIT:
-        // A quit from outside (a signal, the session ending) closes the main window.
+        // A quit from outside (SIGINT, SIGTERM, the session ending) asks the whole program.
         event.type = EventType::Close;
-        event.window = windows_.empty() ? 0 : windows_.front()->Id();
+        event.window = 0;
         return true;
     case SDL_WINDOWEVENT:
         event.window = sdl.window.windowID;
@@ -283,36 +411,56 @@ void SdlDesktop::TranslateKeyDown(const SDL_Event& sdl, Event& event)
         event.text = ControlCharacterText(event.key, event.modifiers);
 }
 
-void SdlDesktop::ShowMessageBox(NativeWindow* owner, const std::string& caption,
-                                const std::string& text, MessageBoxIcon icon)
+MessageBoxAnswer SdlDesktop::ShowMessageBox(NativeWindow* owner, const MessageBoxRequest& request)
 {
-    EnsureVideo();
-    Uint32 flags = 0;
-    switch (icon) {
-    case MessageBoxIcon::Error: flags = SDL_MESSAGEBOX_ERROR; break;
-    case MessageBoxIcon::Warning: flags = SDL_MESSAGEBOX_WARNING; break;
+    const MessageBoxAnswer dismissed = DismissAnswer(request.buttons);
+    try {
+        EnsureVideo();
+    } catch (const EDisplayError&) {
+        // Without a display the message must still reach the user somewhere.
+        std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
+        return dismissed;
+    }
+    Uint32 flags = SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
+    switch (request.icon) {
+    case MessageBoxIcon::Error: flags |= SDL_MESSAGEBOX_ERROR; break;
+    case MessageBoxIcon::Warning: flags |= SDL_MESSAGEBOX_WARNING; break;
     case MessageBoxIcon::Information:
-    case MessageBoxIcon::Question: flags = SDL_MESSAGEBOX_INFORMATION; break;
+    case MessageBoxIcon::Question: flags |= SDL_MESSAGEBOX_INFORMATION; break;
     case MessageBoxIcon::None: break;
     }
-    SDL_MessageBoxButtonData ok{
-        SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1, "OK"};
+    // Enter presses the default button, Escape the one a dismissal stands for.
+    const MessageBoxAnswer byEnter = DefaultAnswer(request);
+    std::vector<SDL_MessageBoxButtonData> buttons;
+    for (MessageBoxAnswer answer : ButtonsOf(request.buttons)) {
+        Uint32 keys = 0;
+        if (answer == byEnter)
+            keys |= SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+        if (answer == dismissed)
+            keys |= SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+        buttons.push_back({keys, int(answer), ButtonCaption(answer)});
+    }
     SDL_Window* parent = nullptr;
     if (auto* window = dynamic_cast<SdlWindow*>(owner))
         parent = window->Handle();
-    SDL_MessageBoxData data{flags, parent, caption.c_str(), text.c_str(), 1, &ok, nullptr};
+    SDL_MessageBoxData data{flags, parent, request.caption.c_str(), request.text.c_str(), int(buttons.size()),
+                            buttons.data(), nullptr};
 
     // Input that was already queued stays; input made while the box is up is dropped.
     SDL_PumpEvents();
     Uint32 start = SDL_GetTicks();
-    int button = 0;
-    if (SDL_ShowMessageBox(&data, &button) != 0) {
+    int chosen = -1;
+    if (SDL_ShowMessageBox(&data, &chosen) != 0) {
         // No box could be shown: the message must still reach the user somewhere.
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-        return;
+        std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
+        return dismissed;
     }
     SDL_PumpEvents();
     SDL_FilterEvents(DropInputAfter, &start);
+    for (MessageBoxAnswer answer : ButtonsOf(request.buttons))
+        if (int(answer) == chosen)
+            return answer;
+    return dismissed;   // closed by the window manager
 }
 
 void SdlDesktop::OpenUrl(const std::string& url)

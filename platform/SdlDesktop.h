@@ -3,11 +3,18 @@
 // first poll, video on the first use that needs the display (a window, the clipboard, the
 // screen size, waiting). The destructor shuts SDL down; windows still alive then lose their
 // SDL window and ignore further calls.
+//
+// Video only starts on a screen: an X11 or Wayland display that the environment names
+// (DISPLAY, WAYLAND_DISPLAY). Without one, or when it refuses the connection, starting raises
+// EDisplayError instead of running on a driver that shows nothing. Once on X11, a connection
+// that breaks ends the process with one line on standard error (X11ErrorHandlers).
 
 #include "platform/Desktop.h"
 
 #include <array>
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 union SDL_Event;
@@ -29,8 +36,9 @@ public:
     std::unique_ptr<NativeWindow> CreateWindow(const WindowOptions& options) override;
     bool PollEvent(Event& event) override;
     void WaitEvent() override;
-    void ShowMessageBox(NativeWindow* owner, const std::string& caption, const std::string& text,
-                        MessageBoxIcon icon) override;
+    void Wake() override;
+    using Desktop::ShowMessageBox;
+    MessageBoxAnswer ShowMessageBox(NativeWindow* owner, const MessageBoxRequest& request) override;
     void OpenUrl(const std::string& url) override;
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& utf8) override;
@@ -47,6 +55,9 @@ public:
 private:
     void EnsureEvents() const;
     void EnsureVideo() const;
+    void WaitOnConnection(int fd);
+    void WakeWaiter();
+    static int FromOtherThreads(void* desktop, SDL_Event* event);
     void SetAppId(const std::string& appId) const;
     bool Translate(const SDL_Event& sdl, Event& event);
     void TranslateKeyDown(const SDL_Event& sdl, Event& event);
@@ -56,6 +67,12 @@ private:
     mutable bool eventsStarted_ = false;
     mutable bool videoStarted_ = false;
     std::vector<SdlWindow*> windows_;
+    // The X connection of SDL's video, known from the first window; -1 before or elsewhere.
+    std::atomic<int> x11Connection_{-1};
+    // Readable after Wake until the next wait has seen it.
+    int wakeFd_ = -1;
+    // The thread that runs the loop: the one that started SDL's events.
+    mutable std::thread::id loopThread_;
     std::array<SDL_Cursor*, 9> cursors_{};
     // An event SDL_WaitEvent took off the queue, handed out by the next PollEvent.
     std::unique_ptr<SDL_Event> held_;

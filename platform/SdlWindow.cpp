@@ -93,6 +93,27 @@ void SdlWindow::Show()
     ApplyBorderIcons();
 }
 
+void SdlWindow::SetState(WindowState state)
+{
+    if (!window_)
+        return;
+    switch (state) {
+    case WindowState::Minimized: SDL_MinimizeWindow(window_); break;
+    case WindowState::Maximized: SDL_MaximizeWindow(window_); break;
+    case WindowState::Normal: SDL_RestoreWindow(window_); break;
+    }
+}
+
+WindowState SdlWindow::State() const
+{
+    const Uint32 flags = window_ ? SDL_GetWindowFlags(window_) : 0;
+    if (flags & SDL_WINDOW_MINIMIZED)
+        return WindowState::Minimized;
+    if (flags & SDL_WINDOW_MAXIMIZED)
+        return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
 void SdlWindow::Hide()
 {
     if (window_)
@@ -148,6 +169,15 @@ uint64_t SdlWindow::X11WindowId() const
     if (!window_ || !SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_X11)
         return 0;
     return uint64_t(info.info.x11.window);
+}
+
+int SdlWindow::X11Connection() const
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window_ || !SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_X11)
+        return -1;
+    return ConnectionNumber(info.info.x11.display);
 }
 
 void SdlWindow::ApplyBorderIcons()

@@ -30,12 +30,16 @@ public:
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     void SetMinimumSize(int width, int height) override;
     void Raise() override;
+    void SetState(WindowState state) override;
+    WindowState State() const override;
 
     bool IsEnabled() const { return enabled_; }
     Cursor CurrentCursor() const { return cursor_; }
     SDL_Window* Handle() const { return window_; }
     // The X11 window id, 0 when the window does not live on an X display.
     uint64_t X11WindowId() const;
+    // The descriptor of the X connection the window lives on, -1 when it lives elsewhere.
+    int X11Connection() const;
 
     // Shows the surface contents again after the display lost them.
     void Refresh();

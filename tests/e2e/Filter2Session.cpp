@@ -1,6 +1,7 @@
 #include "tests/e2e/Filter2Session.h"
 
 #include "platform/PngFile.h"
+#include "tests/e2e/ProgramUnderTest.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,14 +22,6 @@ std::string OutputDir(const std::string& sub)
     fs::path dir = fs::path(F2_E2E_OUTPUT_DIR) / sub;
     fs::create_directories(dir);
     return dir.string();
-}
-
-std::string FileText(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 } // namespace
@@ -84,19 +77,7 @@ void Filter2Session::StartProgram()
 {
     home_ = std::make_unique<TempDir>("f2-e2e-home");
     workDir_ = std::make_unique<TempDir>("f2-e2e-work");
-    ChildOptions options;
-    // A clean environment: the display, a fresh home and a plain search path; nothing of the
-    // developer's session (locale, desktop, toolkit settings) reaches the program.
-    options.environment = display_->ClientVariables();
-    options.environment.push_back("HOME=" + home_->Path());
-    options.environment.push_back("PATH=/usr/local/bin:/usr/bin:/bin");
-    options.workingDirectory = workDir_->Path();
-    options.outputFile = LogPath("filter2");
-    // F2_E2E_PROGRAM runs the tests against another build of the program (a release or an
-    // installed binary) than the one built beside them.
-    const char* other = std::getenv("F2_E2E_PROGRAM");
-    std::string path = other && *other ? other : F2_FILTER2_PATH;
-    program_ = std::make_unique<ChildProcess>(std::vector<std::string>{path}, options);
+    program_ = StartProgramUnderTest(display_->ClientVariables(), home_->Path(), workDir_->Path(), LogPath("filter2"));
 }
 
 void Filter2Session::WaitForWindow()

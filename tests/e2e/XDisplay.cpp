@@ -3,6 +3,7 @@
 #include "tests/e2e/Deadline.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -24,15 +25,56 @@ std::string Variable(const char* name)
 
 } // namespace
 
-XDisplay::XDisplay(const std::string& logFile)
+XDisplay::XDisplay(const std::string& logFile, XDisplayOptions options)
 {
     name_ = Variable("DISPLAY");
     xauthority_ = Variable("XAUTHORITY");
-    if (name_.empty() || Variable("F2_E2E_PRIVATE_X") == "1") {
+    if (name_.empty() || Variable("F2_E2E_PRIVATE_X") == "1" || options.privateServer) {
         xauthority_.clear();
-        StartPrivateServer(logFile);
+        StartPrivateServer(logFile, options.resetWhenLastClientLeaves);
     }
     Connect(std::chrono::seconds(15));
+}
+
+void XDisplay::ReleaseConnection()
+{
+    if (connection_)
+        XCloseDisplay(connection_);
+    connection_ = nullptr;
+}
+
+void XDisplay::Reconnect()
+{
+    if (!connection_)
+        Connect(std::chrono::seconds(15));
+}
+
+platform::Raster XDisplay::Grab(const platform::Rect& area) const
+{
+    if (!connection_)
+        throw std::runtime_error("XDisplay::Grab: no connection");
+    XImage* image = XGetImage(connection_, DefaultRootWindow(connection_), area.left, area.top,
+                              unsigned(area.Width()), unsigned(area.Height()), AllPlanes, ZPixmap);
+    if (!image)
+        throw std::runtime_error("XGetImage failed on " + name_);
+    // The 24-bit visual of the test servers: 8 bits per channel under the image's masks.
+    auto channel = [](unsigned long pixel, unsigned long mask) {
+        int shift = 0;
+        while (mask && !(mask & 1)) {
+            mask >>= 1;
+            ++shift;
+        }
+        return uint8_t((pixel >> shift) & mask);
+    };
+    platform::Raster raster(area.Width(), area.Height());
+    for (int y = 0; y < area.Height(); ++y)
+        for (int x = 0; x < area.Width(); ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            raster.Set(x, y, platform::MakePixel(channel(pixel, image->red_mask), channel(pixel, image->green_mask),
+                                                 channel(pixel, image->blue_mask)));
+        }
+    XDestroyImage(image);
+    return raster;
 }
 
 XDisplay::~XDisplay()
@@ -60,7 +102,7 @@ void XDisplay::Connect(std::chrono::seconds timeout)
     }
 }
 
-void XDisplay::StartPrivateServer(const std::string& logFile)
+void XDisplay::StartPrivateServer(const std::string& logFile, bool resetWhenLastClientLeaves)
 {
     // With -displayfd the server picks a free display number itself and writes it to the
     // descriptor once it accepts connections: no guessing of numbers, no race with other
@@ -74,10 +116,11 @@ void XDisplay::StartPrivateServer(const std::string& logFile)
     options.outputFile = logFile;
     options.inheritFd = fds[1];
     try {
-        server_ = std::make_unique<ChildProcess>(
-            std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
-                                     "-nolisten", "tcp", "-noreset"},
-            options);
+        std::vector<std::string> argv{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
+                                      "-nolisten", "tcp"};
+        if (!resetWhenLastClientLeaves)
+            argv.push_back("-noreset");
+        server_ = std::make_unique<ChildProcess>(argv, options);
     } catch (...) {
         close(fds[0]);
         close(fds[1]);

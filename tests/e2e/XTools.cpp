@@ -168,6 +168,13 @@ void XTools::Click(int x, int y) const
     Output({"xdotool", "click", "1"});
 }
 
+void XTools::QuickClick(int x, int y) const
+{
+    // The server takes the motion and the button events of one connection in order: the press
+    // lands where the pointer was moved.
+    Output({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "mousedown", "1", "mouseup", "1"});
+}
+
 void XTools::Keys(const std::vector<std::string>& keys) const
 {
     std::vector<std::string> argv{"xdotool", "key", "--delay", "30"};

@@ -52,6 +52,9 @@ public:
 
     void MovePointer(int x, int y) const;
     void Click(int x, int y) const;
+    // The pointer to (x, y), then the left button pressed and released at once, in one call
+    // of the tool: about ten times quicker than Click, for tests that click many times.
+    void QuickClick(int x, int y) const;
     // Key names as xdotool knows them ("Return", "ctrl+a", "alt+F4").
     void Keys(const std::vector<std::string>& keys) const;
     void Type(const std::string& text) const;

@@ -1,4 +1,5 @@
 #include "platform/HeadlessDesktop.h"
+#include "platform/NullDesktop.h"
 #include "rtl/Exception.h"
 
 #include <gtest/gtest.h>
@@ -280,17 +281,28 @@ TEST(HeadlessWindow, DesktopListsLiveWindowsAndSurvivesEitherGoingFirst)
     first.reset();
 }
 
-TEST(CurrentDesktop, InstallReplacesAndReportsAMissingDesktop)
+TEST(CurrentDesktop, InstallingReplacesAndWithoutOneTheNullDesktopStandsIn)
 {
     InstallDesktop(nullptr);
-    EXPECT_FALSE(HasDesktop());
-    EXPECT_THROW(CurrentDesktop(), EInvalidOperation);
+    Desktop& none = CurrentDesktop();
+    ASSERT_NE(dynamic_cast<NullDesktop*>(&none), nullptr);
+    // No screen and no input: no window, nothing arrives, the wait does not block, a box
+    // reaches nobody and answers as if dismissed, the clipboard stays empty.
+    EXPECT_THROW(none.CreateWindow(WindowOptions{}), EInvalidOperation);
+    Event event;
+    EXPECT_FALSE(none.PollEvent(event));
+    none.WaitEvent();
+    EXPECT_EQ(none.ShowMessageBox(nullptr, {"Caption", "Text", MessageBoxIcon::Question, MessageBoxButtons::YesNo}),
+              MessageBoxAnswer::No);
+    none.SetClipboardText("copied");
+    EXPECT_EQ(none.ClipboardText(), "");
+    EXPECT_EQ(none.PixelsPerInch(), 0);   // unknown
+    EXPECT_EQ(none.ModifierState(), 0u);
 
     InstallDesktop(std::make_unique<HeadlessDesktop>(800, 600));
-    ASSERT_TRUE(HasDesktop());
     EXPECT_EQ(CurrentDesktop().ScreenWidth(), 800);
     InstallDesktop(std::make_unique<HeadlessDesktop>(640, 480));
     EXPECT_EQ(CurrentDesktop().ScreenWidth(), 640);
     InstallDesktop(nullptr);
-    EXPECT_FALSE(HasDesktop());
+    EXPECT_NE(dynamic_cast<NullDesktop*>(&CurrentDesktop()), nullptr);
 }

@@ -194,9 +194,14 @@ TEST_F(SdlEventTranslation, WheelAndWindowEvents)
     EXPECT_EQ(e.x, 5);
     EXPECT_EQ(e.y, 6);
     for (EventType expected : {EventType::Close, EventType::Expose, EventType::FocusIn,
-                               EventType::FocusOut, EventType::MouseLeave, EventType::Close}) {
+                               EventType::FocusOut, EventType::MouseLeave}) {
         e = Next();
         EXPECT_EQ(e.type, expected);
+        EXPECT_EQ(e.window, 1u);
     }
+    // A quit from outside (a signal, the end of the session) is addressed to the whole program.
+    e = Next();
+    EXPECT_EQ(e.type, EventType::Close);
+    EXPECT_EQ(e.window, 0u);
     EXPECT_FALSE(desktop.PollEvent(e));
 }

@@ -224,6 +224,29 @@ TEST_F(SdlDesktopOnDisplay, MessageBoxIsModalAndAnswersReturn)
     EXPECT_TRUE(clicked);
 }
 
+TEST_F(SdlDesktopOnDisplay, MessageBoxButtonsAnswerWhatEnterAndEscapeChoose)
+{
+    Pump(300ms);
+    // Answers the box with the given caption by a key, once it is up.
+    auto answerWith = [](const std::string& caption, const std::string& key) {
+        const std::string script = R"((for i in $(seq 50); do
+              id=$(xwininfo -root -tree | grep '")" + caption + R"("' | awk '{print $1}')
+              [ -n "$id" ] && break; sleep 0.1; done
+            xdotool windowfocus --sync $id key )" + key + R"() >/dev/null 2>&1 &)";
+        return std::system(script.c_str());
+    };
+    MessageBoxRequest request{"Yes or no", "Copy the values?", MessageBoxIcon::Question,
+                              MessageBoxButtons::YesNo, 1};
+    ASSERT_EQ(answerWith("Yes or no", "Return"), 0);
+    EXPECT_EQ(desktop->ShowMessageBox(window.get(), request), MessageBoxAnswer::No);   // the default
+
+    request = {"Three ways", "Save?", MessageBoxIcon::Warning, MessageBoxButtons::YesNoCancel, 0};
+    ASSERT_EQ(answerWith("Three ways", "Return"), 0);
+    EXPECT_EQ(desktop->ShowMessageBox(window.get(), request), MessageBoxAnswer::Yes);
+    ASSERT_EQ(answerWith("Three ways", "Escape"), 0);
+    EXPECT_EQ(desktop->ShowMessageBox(window.get(), request), MessageBoxAnswer::Cancel);
+}
+
 TEST_F(SdlDesktopOnDisplay, IdleWaitUsesNoProcessorTime)
 {
     Pump(300ms); // let the window settle: map, expose, focus
