@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <set>
 
 using namespace chartpaint;
@@ -88,7 +90,6 @@ struct LabelledChart {
 TEST(AxisLabelCount, TheCountOfLabelsThatFitIsRoundedToTheNearest)
 {
     LabelledChart c;
-    Picture first(c.chart);
     const int spaced = c.SpacedLabelWidth();
     ASSERT_GT(spaced, 10);
 
