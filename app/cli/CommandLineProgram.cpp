@@ -24,13 +24,14 @@ equal resistors R and capacitors C1, C2, and a high-pass section with two equal
 capacitors C and resistors R1, R2. Without arguments, filter2 opens its window.
 
 Commands:
-  design        the components of both sections as the window shows them, their
-                nearest standard values, the best standard pairs and the op-amp
-                gain-bandwidth product each section needs
-  sweep         the magnitude responses of both sections (the window's 100-point
-                curves; with --points, --from or --to, N points with phase and
-                group delay)
-  netlist lp|hp a SPICE netlist of the low-pass or the high-pass section
+  design         the components of both sections as the window shows them, their
+                 nearest standard values, the best standard pairs and the op-amp
+                 gain-bandwidth product each section needs
+  sweep          the magnitude responses of both sections (the window's 100-point
+                 curves; with --points, --from or --to, N points with phase and
+                 group delay)
+  netlist lp|hp  a SPICE netlist of the low-pass (lp) or the high-pass (hp)
+                 section
 
 Options:
   --fc F             corner frequency, 1 Hz to 500 kHz
@@ -58,12 +59,16 @@ Values are written as engineers write them: 1000, 1k, 1kHz, 2.5k, 2,5k, 4k7, 33k
 1M, 10n, 4n7, 0.1u, 100p, 10nF, 1e3. The decimal separator is a point or a comma.
 
 Exit status:
-  0 done, 1 a value out of range, 2 a malformed command or value. Errors are one
-  line on standard error naming the option and the value.
+  0   done
+  1   a value out of range
+  2   a malformed command or value
+Errors are one line on standard error naming the option and the value.
 
 Examples:
   filter2 design --fc 1k --q butterworth --r 10k --c 22n
+
   filter2 sweep --fc 1k --q 0.71 --points 50 --format json
+
   filter2 netlist lp --fc 500k --q 2.5 --r 1k --c 1n --gbw 10M
 )";
 }
