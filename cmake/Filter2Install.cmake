@@ -15,6 +15,8 @@ set(FILTER2_DATA_DIR "${PROJECT_SOURCE_DIR}/data")
 # The executable exists once app/main.cpp does; the data files install either way.
 if(TARGET filter2)
   install(TARGETS filter2 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The window module, which the program loads from bin/../<libdir>/filter2.
+  install(TARGETS filter2_window LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/filter2)
 
   # The manual page, written by help2man from the program's own --help and --version (so it
   # cannot drift from them) and compressed as Debian keeps manual pages.

@@ -134,6 +134,13 @@ files=(
     /usr/share/man/man1/filter2.1.gz
     /usr/share/doc/filter2/copyright
 )
+# The window module: where the program looks for it (bin/../<libdir>/filter2), its libraries
+# all resolved in the root.
+module=$(cd "$root" && ls usr/lib/filter2/filter2-window.so usr/lib/*/filter2/filter2-window.so 2>/dev/null | head -1)
+[[ -n $module ]] || fail "the window module filter2-window.so is missing"
+files+=("/$module")
+unresolved=$(in_root ldd "/$module" | grep "not found" || true)
+[[ -z $unresolved ]] || fail "the window module's libraries are missing: $unresolved"
 listed=$(in_root dpkg -L filter2)
 for f in "${files[@]}"; do
     [[ -f $root$f ]] || fail "$f is missing in the root"
