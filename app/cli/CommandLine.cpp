@@ -30,7 +30,7 @@ struct TOptionInfo {
     std::string_view name;
     bool design, sweep, netlist;
 };
-constexpr std::array<TOptionInfo, 14> kOptions{{
+constexpr std::array<TOptionInfo, 13> kOptions{{
     {"--fc", true, true, true},
     {"--q", true, true, true},
     {"--r", true, true, true},
@@ -44,7 +44,6 @@ constexpr std::array<TOptionInfo, 14> kOptions{{
     {"--points", false, true, true},
     {"--from", false, true, true},
     {"--to", false, true, true},
-    {"--help", true, true, true},
 }};
 
 const char* CommandName(TCommand command)
@@ -252,10 +251,13 @@ private:
     }
 
 public:
-    std::string fromText_, toText_;
+    // The sweep's ends as typed, for the complaint when they are the wrong way round.
+    const std::string& FromText() const { return fromText_; }
+    const std::string& ToText() const { return toText_; }
 
 private:
     TRequest& r_;
+    std::string fromText_, toText_;
 };
 
 // "--name value" or "--name=value".
@@ -369,9 +371,9 @@ TRequest ParseCommandLine(std::span<const std::string_view> args)
         if (request.toHz == 0)
             request.toHz = request.fcHz * 100;
         if (!(request.fromHz < request.toHz)) {
-            if (!parser.toText_.empty())
-                OutOfRange("--to", parser.toText_, "above --from");
-            OutOfRange("--from", parser.fromText_, "below --to");
+            if (!parser.ToText().empty())
+                OutOfRange("--to", parser.ToText(), "above --from");
+            OutOfRange("--from", parser.FromText(), "below --to");
         }
     }
     return request;

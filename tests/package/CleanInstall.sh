@@ -12,6 +12,8 @@
 # Exit status: 0 passed, 1 failed, 77 skipped (not root: debootstrap and chroot need root).
 set -euo pipefail
 export PATH="$PATH:/usr/sbin:/sbin"
+# A command that fails where the script does not check it still says where.
+trap 'echo "FAILED: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 build=${1:?build directory}
 work=${2:?work directory}
@@ -107,7 +109,8 @@ for p in filter2 libsdl2-2.0-0 libfreetype6 libfontconfig1 fonts-liberation; do
 done
 
 step "running the installed program"
-version=$(in_root filter2 --version | head -1)
+version=$(in_root filter2 --version)
+version=${version%%$'\n'*}
 [[ $version == "filter2 "* ]] || fail "filter2 --version printed '$version'"
 json=$(in_root filter2 design --fc 1k --q 0.71 --r 10k --c 22n --format json) || fail "filter2 design failed"
 for needle in '"shown": "22,6"' '"shown": "11,2"' '"shown": "5,1"' '"shown": "10,3"' '"series": "E12"'; do
@@ -136,7 +139,7 @@ files=(
 )
 # The window module: where the program looks for it (bin/../<libdir>/filter2), its libraries
 # all resolved in the root.
-module=$(cd "$root" && ls usr/lib/filter2/filter2-window.so usr/lib/*/filter2/filter2-window.so 2>/dev/null | head -1)
+module=$(cd "$root" && find usr/lib -path '*/filter2/filter2-window.so' -print -quit)
 [[ -n $module ]] || fail "the window module filter2-window.so is missing"
 files+=("/$module")
 unresolved=$(in_root ldd "/$module" | grep "not found" || true)
@@ -152,6 +155,7 @@ grep -qx 'Icon=filter2' "$entry" || fail "the desktop entry does not name the ic
 grep -q '<project_license>MIT</project_license>' "$root/usr/share/metainfo/org.example.filter2.metainfo.xml" ||
     fail "the metainfo does not name the MIT licence"
 grep -q '^License: MIT' "$root/usr/share/doc/filter2/copyright" || fail "the copyright file does not name MIT"
-gzip -dc "$root/usr/share/man/man1/filter2.1.gz" | grep -q '^\.TH FILTER2 "1"' || fail "filter2.1.gz is no manual page"
+manual=$(gzip -dc "$root/usr/share/man/man1/filter2.1.gz")
+[[ $manual == *'.TH FILTER2 "1"'* && $manual == *'gbw'* ]] || fail "filter2.1.gz is not the manual page of filter2"
 
 step "passed; removing the root"
