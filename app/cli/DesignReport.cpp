@@ -58,8 +58,11 @@ void SectionText(std::string& out, const TSectionReport& s, const char* a, const
         out += fmt::format("  {:<22}{} ({} fc, {} Q)\n",
                            fmt::format("with GBW {}", design::EngineeringText(s.opAmp->gbwHz, "Hz", 3)),
                            FcQ(s.opAmp->fcHz, s.opAmp->q), Percent(s.opAmp->fcErrorPct), Percent(s.opAmp->qErrorPct));
-    out += fmt::format("  {:<22}{} (fc and Q within 1 %)\n", "op-amp GBW needed",
-                       design::EngineeringText(s.gbwNeededHz, "Hz", 3));
+    if (std::isfinite(s.gbwNeededHz))
+        out += fmt::format("  {:<22}{} (fc and Q within 1 %)\n", "op-amp GBW needed",
+                           design::EngineeringText(s.gbwNeededHz, "Hz", 3));
+    else
+        out += fmt::format("  {:<22}none keeps fc and Q within 1 % with this open-loop gain\n", "op-amp GBW needed");
 }
 
 void PartJson(TJsonWriter& json, const char* name, const char* quantity, const design::TShownPart& part)

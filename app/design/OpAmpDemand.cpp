@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace design {
 
@@ -32,6 +33,10 @@ double GbwNeeded(Build build, double tolerance)
         return std::max(std::abs(e.fcErrorPct), std::abs(e.qErrorPct)) <= tolerance * 100;
     };
     double good = fc * 1e7;
+    // A low open-loop gain leaves an error of about 2 Q^2 / A0 however fast the op-amp: then
+    // no GBW will do.
+    if (!within(good))
+        return std::numeric_limits<double>::infinity();
     double bad = good;
     while (true) {
         bad = good / 1.25;

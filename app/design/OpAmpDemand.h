@@ -19,7 +19,8 @@ TOpAmpEffect LowPassOpAmpEffect(const TLowPassParts& parts, const TOpAmp& opAmp)
 TOpAmpEffect HighPassOpAmpEffect(const THighPassParts& parts, const TOpAmp& opAmp);
 
 // The smallest GBW (Hz) from which on, for every larger GBW, both the corner frequency and Q
-// stay within tolerance (0.01 = 1 %) of the ideal follower's; to a relative 1e-6.
+// stay within tolerance (0.01 = 1 %) of the ideal follower's; to a relative 1e-6. Infinite
+// when the open-loop gain alone already breaks the tolerance.
 double LowPassGbwNeeded(const TLowPassParts& parts, double a0 = TOpAmp::DefaultOpenLoopGain,
                         double tolerance = 0.01);
 double HighPassGbwNeeded(const THighPassParts& parts, double a0 = TOpAmp::DefaultOpenLoopGain,

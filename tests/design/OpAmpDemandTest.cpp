@@ -54,6 +54,15 @@ TEST(OpAmpDemand, AOneMegahertzPartCannotMake500KilohertzAtQ2Point5)
     EXPECT_NEAR(Worst(LowPassOpAmpEffect(lp, TOpAmp::SinglePole(1e12))), floorPct, 0.02 * floorPct);
 }
 
+TEST(OpAmpDemand, ALowOpenLoopGainCannotBeMadeUpForByBandwidth)
+{
+    // With A0 = 10 the follower's gain is 10/11: Q moves by far more than 1 % at any GBW.
+    const TLowPassParts lp = EqualResistorLowPass(1, 2.5, 100);
+    EXPECT_TRUE(std::isinf(LowPassGbwNeeded(lp, 10)));
+    EXPECT_GT(Worst(LowPassOpAmpEffect(lp, TOpAmp::SinglePole(1e11, 10))), 1.0);
+    EXPECT_TRUE(std::isfinite(LowPassGbwNeeded(lp, 1e5)));
+}
+
 TEST(ValueText, FourSignificantDigitsWithPrefixAndComma)
 {
     EXPECT_EQ(EngineeringText(22.58e-9, "F"), "22,58 nF");
