@@ -107,7 +107,20 @@ int RunCommandLine(std::span<const std::string_view> args, std::string& out, std
         }
         return 0;
     } catch (const ECommandLineError& e) {
-        err = std::string(e.what()) + "\n";
+        // The complaint quotes what was typed; control characters in it are shown escaped, so
+        // that it stays one line.
+        err.clear();
+        for (const char ch : std::string_view(e.what())) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (c < 0x20 || c == 0x7F) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+                err += escaped;
+            } else {
+                err += ch;
+            }
+        }
+        err += '\n';
         return e.ExitCode();
     }
 }

@@ -91,6 +91,7 @@ TEST(CommandLine, ErrorsAreOneLineWithTheirExitCode)
         {{"design", "--gbw", "10"}, 1, "--gbw 10: out of range, 1 kHz to 100 GHz"},
         {{"--version", "x"}, 2, "x: unexpected argument after --version"},
         {{"design", "extra"}, 2, "extra: unexpected argument"},
+        {{"design", "--fc", "1\n2"}, 2, "--fc 1\\x0A2: not a frequency"},
     };
     for (const Case& c : cases) {
         const CliRun r = Cli(c.args);
