@@ -8,15 +8,17 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 RUNTIME_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libfreetype-dev
-                  libfontconfig-dev libfmt-dev libpng-dev fonts-liberation fonts-dejavu-core)
+                  libfontconfig-dev libfmt-dev libpng-dev fonts-liberation fonts-dejavu-core help2man)
 # clang and its runtimes build the fuzz targets; llvm brings llvm-symbolizer, which turns
 # sanitizer reports into file:line.
 # openbox and wmctrl give the end-to-end tests a window manager; desktop-file-utils, appstream,
 # dpkg-dev and python3 check the desktop entry, the metainfo, the package and the icons;
 # valgrind runs the leak check.
+# help2man (above) writes the manual page from --help; ngspice simulates the netlists;
+# debootstrap makes the clean Debian 12 root the package is installed on.
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils clang libclang-rt-14-dev llvm openbox wmctrl desktop-file-utils appstream
-               dpkg-dev python3 valgrind)
+               dpkg-dev python3 valgrind ngspice debootstrap)
 
 install_missing() {
     local missing=()

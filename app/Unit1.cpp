@@ -1,5 +1,8 @@
 #include "app/Unit1.h"
 
+#include "app/design/InputRules.h"
+#include "app/design/WindowDesign.h"
+
 #include "chart/TChart.h"
 #include "chart/TChartSeries.h"
 #include "chart/TLineSeries.h"
@@ -23,7 +26,7 @@ double FreqMultiplier = 1.0;
 double CapMultiplier = 1e-9;
 bool BackspacePressed = false;
 bool LeadingComma = false;
-TResponseSweep Sweep;
+design::TResponseSweep Sweep;
 
 namespace {
 // Working values of the calculation; each click overwrites them before reading them.
@@ -31,7 +34,7 @@ double fc = 0;   // as entered, without FreqMultiplier
 double Q = 0;
 double R = 0;    // first as entered in kOhm, then in ohms
 double C = 0;    // first as entered, then in farads
-TFilterComponents Design;   // omega, C1, C2, R1, R2
+design::TWindowDesign Design;   // omega, C1, C2, R1, R2, their texts and markers
 } // namespace
 
 F2_DEFINE_CLASS(TForm1, TForm, F2_FACTORY(TForm1))
@@ -310,11 +313,11 @@ void TForm1::ChoosePreset(const char* q)
     Edit2->SetText(q);
 }
 
-void TForm1::RadioButton5Click(TObject*) { ChoosePreset("0,58"); }
-void TForm1::RadioButton6Click(TObject*) { ChoosePreset("0,71"); }
-void TForm1::RadioButton7Click(TObject*) { ChoosePreset("0,86"); }
-void TForm1::RadioButton10Click(TObject*) { ChoosePreset("0,96"); }
-void TForm1::RadioButton8Click(TObject*) { ChoosePreset("0,5"); }
+void TForm1::RadioButton5Click(TObject*) { ChoosePreset(design::Preset(design::TFilterFamily::Bessel).qText); }
+void TForm1::RadioButton6Click(TObject*) { ChoosePreset(design::Preset(design::TFilterFamily::Butterworth).qText); }
+void TForm1::RadioButton7Click(TObject*) { ChoosePreset(design::Preset(design::TFilterFamily::Chebyshev05).qText); }
+void TForm1::RadioButton10Click(TObject*) { ChoosePreset(design::Preset(design::TFilterFamily::Chebyshev1).qText); }
+void TForm1::RadioButton8Click(TObject*) { ChoosePreset(design::Preset(design::TFilterFamily::LinkwitzRiley).qText); }
 
 void TForm1::RadioButton9Click(TObject*)
 {
@@ -355,21 +358,12 @@ void TForm1::RejectOutOfRange(TEdit* field, const char* limitText)
     field->SetFocus();
 }
 
-void TForm1::ShowCapacitor(double farads, TLabel* value, TLabel* unit)
+// A value below the smallest unit leaves both labels as they are.
+void TForm1::ShowPart(const std::optional<design::TLabelText>& text, TLabel* value, TLabel* unit)
 {
-    std::string valueText, unitText;
-    if (CapacitorText(farads, valueText, unitText)) {
-        value->SetCaption(valueText);
-        unit->SetCaption(unitText);
-    }
-}
-
-void TForm1::ShowResistor(double ohms, TLabel* value, TLabel* unit)
-{
-    std::string valueText, unitText;
-    if (ResistorText(ohms, valueText, unitText)) {
-        value->SetCaption(valueText);
-        unit->SetCaption(unitText);
+    if (text) {
+        value->SetCaption(text->value);
+        unit->SetCaption(text->unit);
     }
 }
 
@@ -388,64 +382,48 @@ void TForm1::Button2Click(TObject*)
     if (!CheckCommas(Edit1))
         return;
     fc = double(rtl::TextToFloat(Edit1->GetText()));
-    if (fc < 1 && FreqMultiplier == 1)
-        return RejectOutOfRange(Edit1, "1");
-    if (fc > 99999 && FreqMultiplier == 1)
-        return RejectOutOfRange(Edit1, "99999");
-    if (fc < 0.1 && FreqMultiplier == 1000)
-        return RejectOutOfRange(Edit1, "0,1");
-    if (fc > 500 && FreqMultiplier == 1000)
-        return RejectOutOfRange(Edit1, "500");
+    if (const char* limit = design::FrequencyRuleBroken(fc, FreqMultiplier))
+        return RejectOutOfRange(Edit1, limit);
 
     // Quality factor.
     if (!CheckCommas(Edit2))
         return;
     Q = double(rtl::TextToFloat(Edit2->GetText()));
-    if (Q < 0.29999)
-        return RejectOutOfRange(Edit2, "0,3");
-    if (Q > 2.5)
-        return RejectOutOfRange(Edit2, "2,5");
+    if (const char* limit = design::QRuleBroken(Q))
+        return RejectOutOfRange(Edit2, limit);
 
     // Resistor of the low-pass section, in kOhm.
     if (!CheckCommas(Edit3))
         return;
     R = double(rtl::TextToFloat(Edit3->GetText()));
-    if (R < 0.1)
-        return RejectOutOfRange(Edit3, "0,1");
-    if (R > 1000)
-        return RejectOutOfRange(Edit3, "1000");
+    if (const char* limit = design::ResistorRuleBroken(R))
+        return RejectOutOfRange(Edit3, limit);
     R = double(rtl::TextToFloat(Edit3->GetText()) * 1000.0L);
 
     // Capacitor of the high-pass section, in nF or uF.
     if (!CheckCommas(Edit4))
         return;
     C = double(rtl::TextToFloat(Edit4->GetText()));
-    if (C < 0.1 && CapMultiplier < 1e-8)
-        return RejectOutOfRange(Edit4, "0,1");
-    if (C > 1000 && CapMultiplier < 1e-8)
-        return RejectOutOfRange(Edit4, "1000");
-    if (C < 0.01 && CapMultiplier > 1e-8)
-        return RejectOutOfRange(Edit4, "0,01");
-    if (C > 10 && CapMultiplier > 1e-8)
-        return RejectOutOfRange(Edit4, "10");
+    if (const char* limit = design::CapacitorRuleBroken(C, CapMultiplier))
+        return RejectOutOfRange(Edit4, limit);
     C = double(rtl::TextToFloat(Edit4->GetText()) * static_cast<long double>(CapMultiplier));
 
-    Design = ComputeFilterComponents(fc, FreqMultiplier, Q, R, C);
-    ShowCapacitor(Design.c1, Label7, Label9);
-    ShowCapacitor(Design.c2, Label8, Label10);
-    ShowResistor(Design.r1, Label15, Label17);
-    ShowResistor(Design.r2, Label16, Label18);
+    Design = design::DesignAsWindow(design::TWindowInputs{fc, FreqMultiplier, Q, R, C});
+    ShowPart(Design.c1.label, Label7, Label9);
+    ShowPart(Design.c2.label, Label8, Label10);
+    ShowPart(Design.r1.label, Label15, Label17);
+    ShowPart(Design.r2.label, Label16, Label18);
 
     SweepAndPlot();
 
     // Markers are only ever shown here; the input handlers hide them.
-    if (CapacitorOutOfBounds(Design.c1))
+    if (Design.c1.marked)
         Label12->SetVisible(true);
-    if (CapacitorOutOfBounds(Design.c2))
+    if (Design.c2.marked)
         Label22->SetVisible(true);
-    if (ResistorOutOfBounds(Design.r1))
+    if (Design.r1.marked)
         Label25->SetVisible(true);
-    if (ResistorOutOfBounds(Design.r2))
+    if (Design.r2.marked)
         Label23->SetVisible(true);
 }
 
@@ -456,8 +434,8 @@ void TForm1::SweepAndPlot()
     TChartSeries* lowPass = Chart2->SeriesAt(0);
     highPass->ClearPoints();
     lowPass->ClearPoints();
-    ComputeResponseSweep(fc, Q, Sweep);
-    for (int i = 0; i < TResponseSweep::PointCount; ++i) {
+    design::ComputeResponseSweep(fc, Q, Sweep);
+    for (int i = 0; i < design::TResponseSweep::PointCount; ++i) {
         highPass->AddPointXY(Sweep.highPassFreq[i], Sweep.highPassGain[i], std::string(), clDefault);
         lowPass->AddPointXY(Sweep.lowPassFreq[i], Sweep.lowPassGain[i], std::string(), clDefault);
     }

@@ -2,8 +2,11 @@
 // The calculator's main window: its component fields and event handlers, bound by name from
 // the window's layout, and the unit-level state the handlers share.
 
-#include "app/FilterDesign.h"
+#include "app/design/ResponseSweep.h"
+#include "app/design/FilterDesign.h"
 #include "forms/TForm.h"
+
+#include <optional>
 
 class TLabel;
 class TGroupBox;
@@ -112,8 +115,7 @@ private:
     // Steps of Button2Click.
     bool CheckCommas(TEdit* field);
     void RejectOutOfRange(TEdit* field, const char* limitText);
-    void ShowCapacitor(double farads, TLabel* value, TLabel* unit);
-    void ShowResistor(double ohms, TLabel* value, TLabel* unit);
+    void ShowPart(const std::optional<design::TLabelText>& text, TLabel* value, TLabel* unit);
     void SweepAndPlot();
 };
 
@@ -128,4 +130,4 @@ extern double FreqMultiplier;
 extern double CapMultiplier;
 extern bool BackspacePressed;
 extern bool LeadingComma;
-extern TResponseSweep Sweep;
+extern design::TResponseSweep Sweep;

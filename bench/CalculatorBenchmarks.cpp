@@ -35,7 +35,7 @@ void BM_Calculate(benchmark::State& state)
     RunningProgram program;
     for (auto _ : state)
         Form1->Button2Click(Form1->Button2);
-    if (!BothChartsHold(TResponseSweep::PointCount) || Form1->Label7->Caption() == "0")
+    if (!BothChartsHold(design::TResponseSweep::PointCount) || Form1->Label7->Caption() == "0")
         state.SkipWithError("the calculation did not fill the results");
 }
 BENCHMARK(BM_Calculate)->Unit(benchmark::kMicrosecond);
@@ -47,7 +47,7 @@ void BM_GoToPixels(benchmark::State& state)
     RunningProgram program;
     program.PostEnter();
     program.Pump();
-    if (!BothChartsHold(TResponseSweep::PointCount)) {
+    if (!BothChartsHold(design::TResponseSweep::PointCount)) {
         state.SkipWithError("Enter did not press \"Go\"");
         return;
     }

@@ -15,7 +15,28 @@ set(FILTER2_DATA_DIR "${PROJECT_SOURCE_DIR}/data")
 # The executable exists once app/main.cpp does; the data files install either way.
 if(TARGET filter2)
   install(TARGETS filter2 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The window module, which the program loads from bin/../<libdir>/filter2.
+  install(TARGETS filter2_window LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/filter2)
+
+  # The manual page, written by help2man from the program's own --help and --version (so it
+  # cannot drift from them) and compressed as Debian keeps manual pages.
+  find_program(HELP2MAN help2man REQUIRED)
+  find_program(GZIP gzip REQUIRED)
+  set(FILTER2_MANUAL "${PROJECT_BINARY_DIR}/filter2.1")
+  add_custom_command(OUTPUT "${FILTER2_MANUAL}" "${FILTER2_MANUAL}.gz"
+    COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+            "${HELP2MAN}" --no-info --section=1
+            "--name=compute second-order unity-gain active filter sections"
+            "--output=${FILTER2_MANUAL}" "$<TARGET_FILE:filter2>"
+    COMMAND "${GZIP}" -9 -n -f -k "${FILTER2_MANUAL}"
+    DEPENDS filter2
+    COMMENT "Writing the manual page filter2.1 from filter2 --help")
+  add_custom_target(filter2_manual ALL DEPENDS "${FILTER2_MANUAL}.gz")
+  install(FILES "${FILTER2_MANUAL}.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
+
+# The licence, where Debian looks for a package's copyright.
+install(FILES "${PROJECT_SOURCE_DIR}/data/copyright" DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 install(FILES "${FILTER2_DATA_DIR}/${FILTER2_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -56,4 +77,5 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/filter2")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 include(CPack)

@@ -53,6 +53,7 @@ TEST(FuzzCorpusReplay, BmpDecoder) { EXPECT_GE(Replay("bmp_decoder", &fuzz::BmpD
 TEST(FuzzCorpusReplay, IcoDecoder) { EXPECT_GE(Replay("ico_decoder", &fuzz::IcoDecoder), 3u); }
 TEST(FuzzCorpusReplay, GraphicStreams) { EXPECT_GE(Replay("graphic_streams", &fuzz::GraphicStreams), 5u); }
 TEST(FuzzCorpusReplay, LayoutReader) { EXPECT_GE(Replay("layout_reader", &fuzz::LayoutReader), 20u); }
+TEST(FuzzCorpusReplay, CommandLine) { EXPECT_GE(Replay("command_line", &fuzz::CommandLine), 10u); }
 
 // The main window's own stream, compiled from its layout text as it is now, through the reader
 // target with and without the hooks that let a foreign stream read all the way through.

@@ -30,6 +30,7 @@ set(root "${WORK_DIR}/usr")
 # Installed path (relative to the prefix) -> source file it must equal.
 set(svg "icons/hicolor/scalable/apps/${ICON_NAME}.svg")
 set(expected
+  "share/doc/filter2/copyright=data/copyright"
   "share/applications/${APP_ID}.desktop=data/${APP_ID}.desktop"
   "share/metainfo/${APP_ID}.metainfo.xml=data/${APP_ID}.metainfo.xml"
   "share/${svg}=data/${svg}")
@@ -57,7 +58,20 @@ foreach(pair ${expected})
 endforeach()
 
 if(EXPECT_BINARY)
-  list(APPEND expected_paths "bin/filter2")
+  # The manual page, compressed (gzip's magic bytes 1f 8b).
+  list(APPEND expected_paths "share/man/man1/filter2.1.gz")
+  if(NOT EXISTS "${root}/share/man/man1/filter2.1.gz")
+    fail("missing: /usr/share/man/man1/filter2.1.gz")
+  else()
+    file(READ "${root}/share/man/man1/filter2.1.gz" magic LIMIT 2 HEX)
+    if(NOT magic STREQUAL "1f8b")
+      fail("/usr/share/man/man1/filter2.1.gz is not gzip-compressed")
+    endif()
+  endif()
+  list(APPEND expected_paths "bin/filter2" "${WINDOW_MODULE}")
+  if(NOT EXISTS "${root}/${WINDOW_MODULE}")
+    fail("missing: /usr/${WINDOW_MODULE}, the window module")
+  endif()
   if(NOT EXISTS "${root}/bin/filter2")
     fail("missing: /usr/bin/filter2")
   else()

@@ -17,5 +17,6 @@ int BmpDecoder(const uint8_t* data, size_t size);       // platform::DecodeBmp
 int IcoDecoder(const uint8_t* data, size_t size);       // platform::DecodeIco
 int GraphicStreams(const uint8_t* data, size_t size);   // TBitmap, TIcon, TPicture from streams
 int LayoutReader(const uint8_t* data, size_t size);     // TReader into small test components
+int CommandLine(const uint8_t* data, size_t size);      // filter2's arguments, split at NUL bytes
 
 } // namespace fuzz

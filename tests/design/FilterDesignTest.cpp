@@ -1,9 +1,12 @@
-#include "app/FilterDesign.h"
+#include "app/design/FilterDesign.h"
+#include "app/design/ResponseSweep.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
+
+using namespace design;
 
 namespace {
 
@@ -13,16 +16,14 @@ struct Shown {
 
 Shown Capacitor(double v)
 {
-    Shown s{"keep", "keep"};
-    CapacitorText(v, s.value, s.unit);
-    return s;
+    const auto text = CapacitorText(v);
+    return text ? Shown{text->value, text->unit} : Shown{"keep", "keep"};
 }
 
 Shown Resistor(double v)
 {
-    Shown s{"keep", "keep"};
-    ResistorText(v, s.value, s.unit);
-    return s;
+    const auto text = ResistorText(v);
+    return text ? Shown{text->value, text->unit} : Shown{"keep", "keep"};
 }
 
 } // namespace
