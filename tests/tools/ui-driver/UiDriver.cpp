@@ -8,7 +8,9 @@
 #include "chart/TChart.h"
 #include "chart/TChartSeries.h"
 #include "forms/TApplication.h"
+#include "forms/TCustomForm.h"
 #include "forms/TEdit.h"
+#include "forms/TPopupLayer.h"
 #include "forms/TRadioButton.h"
 #include "forms/TWinControl.h"
 #include "platform/PngFile.h"
@@ -17,6 +19,9 @@
 #include <fmt/format.h>
 #include <fmt/printf.h>
 
+#include <charconv>
+#include <optional>
+#include <string_view>
 #include <fstream>
 #include <istream>
 #include <memory>
@@ -55,9 +60,49 @@ std::string NextCharacter(const std::string& text, size_t& i)
     return ch;
 }
 
+// A whole decimal integer, or nothing.
+std::optional<int> ParseInt(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// "X Y" as the coordinate commands take them.
+std::optional<platform::Point> ParsePoint(const std::string& text)
+{
+    std::istringstream args(text);
+    int x = 0, y = 0;
+    if (!(args >> x >> y))
+        return std::nullopt;
+    return platform::Point{x, y};
+}
+
+// A window the user can see and reach: shown, with its native window made.
+bool IsOpen(const TCustomForm* form)
+{
+    return form->Visible() && form->HasNativeWindow();
+}
+
+// The commands that act on the addressed window.
+bool AddressesWindow(const std::string& command)
+{
+    static const char* const commands[] = {"click", "rclick", "dblclick", "clickat", "move", "key", "type",
+                                           "close", "dump", "png", "series", "menu"};
+    for (const char* name : commands)
+        if (command == name)
+            return true;
+    return false;
+}
+
 } // namespace
 
-UiDriver::UiDriver(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+UiDriver::UiDriver(std::istream& in, std::ostream& out, std::function<void()> afterStart)
+    : in_(in), out_(out), afterStart_(std::move(afterStart))
+{
+}
 
 int UiDriver::Run()
 {
@@ -66,6 +111,8 @@ int UiDriver::Run()
     platform::InstallDesktop(std::move(desktop));
     try {
         StartFilter2();
+        if (afterStart_)
+            afterStart_();
     } catch (const std::exception& e) {
         exitCode_ = ShowStartupFailure(e);
         loopEnded_ = true;
@@ -122,16 +169,36 @@ bool UiDriver::Running() const
 
 TComponent* UiDriver::FindComponent(const std::string& name) const
 {
-    if (!Form1)
+    TCustomForm* form = Target();
+    if (!form)
         return nullptr;
-    if (rtl::SameText(name, Form1->Name()))
-        return Form1;
-    return Form1->FindComponent(name);
+    if (rtl::SameText(name, form->Name()))
+        return form;
+    return form->FindComponent(name);
 }
 
-uint64_t UiDriver::MainWindowId() const
+TCustomForm* UiDriver::Target() const
 {
-    return (Form1 && Form1->HasNativeWindow()) ? Form1->NativeWindow().Id() : 0;
+    if (window_.empty())
+        return Form1;
+    for (TCustomForm* form : TCustomForm::Forms())
+        if (rtl::SameText(form->Name(), window_))
+            return form;
+    return nullptr;
+}
+
+uint64_t UiDriver::TargetWindowId() const
+{
+    TCustomForm* form = Target();
+    return (form && form->HasNativeWindow()) ? form->NativeWindow().Id() : 0;
+}
+
+void UiDriver::PostOrReply(bool canPost, const std::function<void()>& post)
+{
+    if (!canPost)
+        return Reply();
+    post();
+    pendingReply_ = true;
 }
 
 void UiDriver::Execute(const std::string& rawLine)
@@ -145,66 +212,50 @@ void UiDriver::Execute(const std::string& rawLine)
     const std::string command = line.substr(0, space);
     const std::string argument = space == std::string::npos ? std::string() : line.substr(space + 1);
 
+    if (!window_.empty() && !Target() && AddressesWindow(command))
+        return Reply("error: no window named " + window_ + "\n");
+
     // Commands that post input leave their reply until the loop has run.
-    const bool canPost = Running() && Form1;
+    const bool canPost = Running() && Target();
     if (command == "click" || command == "rclick" || command == "dblclick") {
         auto* control = dynamic_cast<TControl*>(FindComponent(argument));
         if (!control)
             return Reply("error: no control named " + argument + "\n");
-        if (canPost)
-            Click(control, command == "rclick" ? platform::MouseButton::Right : platform::MouseButton::Left,
-                  command == "dblclick");
-        pendingReply_ = true;
-        if (!canPost)
-            Reply();
-        return;
+        const auto button = command == "rclick" ? platform::MouseButton::Right : platform::MouseButton::Left;
+        return PostOrReply(canPost, [&] { Click(control, button, command == "dblclick"); });
     }
-    if (command == "clickat") {
-        std::istringstream args(argument);
-        int x = 0, y = 0;
-        if (!(args >> x >> y))
-            return Reply("error: clickat takes X Y\n");
-        if (canPost)
-            ClickAt(x, y, platform::MouseButton::Left, 1);
-        pendingReply_ = true;
-        if (!canPost)
-            Reply();
-        return;
+    if (command == "clickat" || command == "move") {
+        const auto point = ParsePoint(argument);
+        if (!point)
+            return Reply("error: " + command + " takes X Y\n");
+        if (command == "move")
+            return PostOrReply(canPost, [&] { MoveTo(point->x, point->y); });
+        return PostOrReply(canPost, [&] { ClickAt(point->x, point->y, platform::MouseButton::Left, 1); });
     }
     if (command == "key") {
         const auto stroke = ParseKeyChord(argument);
         if (!stroke)
             return Reply("error: unknown key " + argument + "\n");
-        if (canPost)
-            PostKey(stroke->key, stroke->modifiers, stroke->text);
-        pendingReply_ = true;
-        if (!canPost)
-            Reply();
-        return;
+        return PostOrReply(canPost, [&] { PostKey(stroke->key, stroke->modifiers, stroke->text); });
     }
     if (command == "type") {
-        if (canPost)
+        return PostOrReply(canPost, [&] {
             for (size_t i = 0; i < argument.size();) {
                 const TKeyStroke stroke = KeyStrokeForCharacter(NextCharacter(argument, i));
                 PostKey(stroke.key, stroke.modifiers, stroke.text);
             }
-        pendingReply_ = true;
-        if (!canPost)
-            Reply();
-        return;
+        });
     }
     if (command == "close") {
-        if (canPost) {
+        return PostOrReply(canPost, [&] {
             platform::Event e;
             e.type = platform::EventType::Close;
-            e.window = MainWindowId();
+            e.window = TargetWindowId();
             desktop_->PostEvent(e);
-        }
-        pendingReply_ = true;
-        if (!canPost)
-            Reply();
-        return;
+        });
     }
+    if (command == "menu")
+        return Menu(argument, canPost);
     if (command == "clipboard") {
         desktop_->SetClipboardText(argument);
         return Reply();
@@ -214,6 +265,10 @@ void UiDriver::Execute(const std::string& rawLine)
         Dump();
     else if (command == "series")
         Series(argument);
+    else if (command == "windows")
+        Windows();
+    else if (command == "use")
+        Use(argument);
     else if (command == "messages")
         Messages();
     else if (command == "urls")
@@ -240,18 +295,29 @@ void UiDriver::Click(TControl* control, platform::MouseButton button, bool doubl
 
 void UiDriver::ClickAt(int x, int y, platform::MouseButton button, int clicks)
 {
-    PostClick(*desktop_, MainWindowId(), x, y, button, clicks);
+    PostClick(*desktop_, TargetWindowId(), x, y, button, clicks);
+}
+
+void UiDriver::MoveTo(int x, int y)
+{
+    platform::Event e;
+    e.type = platform::EventType::MouseMove;
+    e.window = TargetWindowId();
+    e.x = x;
+    e.y = y;
+    desktop_->PostEvent(e);
 }
 
 void UiDriver::PostKey(uint16_t key, uint32_t modifiers, const std::string& text)
 {
-    PostKeyStroke(*desktop_, MainWindowId(), TKeyStroke{key, modifiers, text});
+    PostKeyStroke(*desktop_, TargetWindowId(), TKeyStroke{key, modifiers, text});
 }
 
 void UiDriver::Dump()
 {
     std::string out;
-    if (!Form1)
+    TCustomForm* form = Target();
+    if (!form)
         return Reply("error: no main window\n");
     auto describe = [&](TComponent* component) {
         std::string line = "{\"name\":" + JsonString(component->Name()) +
@@ -261,7 +327,7 @@ void UiDriver::Dump()
         if (auto* control = dynamic_cast<TControl*>(component)) {
             line += fmt::format(",\"left\":{},\"top\":{},\"width\":{},\"height\":{}", control->Left(),
                                 control->Top(), control->Width(), control->Height());
-            if (component == Form1)
+            if (component == form)
                 line += fmt::format(",\"clientWidth\":{},\"clientHeight\":{}", control->ClientWidth(),
                                     control->ClientHeight());
             line += ",\"visible\":" + JsonBool(control->Visible()) + ",\"enabled\":" + JsonBool(control->Enabled());
@@ -283,24 +349,87 @@ void UiDriver::Dump()
             line += fmt::format(",\"points\":{}", series->PointCount());
         out += line + "}\n";
     };
-    describe(Form1);
-    for (int i = 0; i < Form1->ComponentCount(); ++i)
-        describe(Form1->Components(i));
+    describe(form);
+    for (int i = 0; i < form->ComponentCount(); ++i)
+        describe(form->Components(i));
     Reply(out);
 }
 
-void UiDriver::Series(const std::string& name)
+void UiDriver::Series(const std::string& argument)
 {
+    std::istringstream args(argument);
+    std::string name, indexText, extra;
+    args >> name >> indexText >> extra;
+    const std::optional<int> index = indexText.empty() ? 0 : ParseInt(indexText);
+    if (!index || !extra.empty())
+        return Reply("error: series takes CHART [INDEX]\n");
     auto* chart = dynamic_cast<TChart*>(FindComponent(name));
     if (!chart)
         return Reply("error: no chart named " + name + "\n");
-    if (chart->SeriesCount() == 0)
+    if (*index == 0 && chart->SeriesCount() == 0)
         return Reply("0\n");
-    TChartSeries* series = chart->SeriesAt(0);
+    if (*index < 0 || *index >= chart->SeriesCount())
+        return Reply(fmt::format("error: {} has no series {}\n", name, *index));
+    TChartSeries* series = chart->SeriesAt(*index);
     std::string out = fmt::format("{}\n", series->PointCount());
     for (int i = 0; i < series->PointCount(); ++i)
         out += fmt::format("{} {}\n", fmt::sprintf("%.17g", series->PointX(i)), fmt::sprintf("%.17g", series->PointY(i)));
     Reply(out);
+}
+
+void UiDriver::Windows()
+{
+    std::string out;
+    for (TCustomForm* form : TCustomForm::Forms())
+        if (IsOpen(form))
+            out += "{\"name\":" + JsonString(form->Name()) + ",\"class\":" + JsonString(form->ClassName()) +
+                   ",\"caption\":" + JsonString(form->GetText()) + ",\"active\":" + JsonBool(form->Active()) +
+                   "}\n";
+    Reply(out);
+}
+
+void UiDriver::Use(const std::string& name)
+{
+    if (name.empty()) {
+        window_.clear();
+        return Reply();
+    }
+    for (TCustomForm* form : TCustomForm::Forms())
+        if (rtl::SameText(form->Name(), name) && IsOpen(form)) {
+            window_ = form == Form1 ? std::string() : form->Name();
+            return Reply();
+        }
+    Reply("error: no open window named " + name + "\n");
+}
+
+void UiDriver::Menu(const std::string& argument, bool canPost)
+{
+    const std::optional<int> index = ParseInt(argument);
+    if (!argument.empty() && !index)
+        return Reply("error: menu takes [N]\n");
+    TCustomForm* form = Target();
+    if (!form || !form->PopupLayer().IsMenuOpen())
+        return Reply("error: no popup menu is open\n");
+    const PopupMenu& menu = form->PopupLayer().Menu();
+    if (!index) {
+        std::string out;
+        for (int i = 0; i < menu.Count(); ++i) {
+            const PopupMenuItem& item = menu.Item(i);
+            out += fmt::format("{{\"index\":{},\"caption\":", i) + JsonString(item.separator ? "-" : item.caption) +
+                   ",\"enabled\":" + JsonBool(item.enabled && !item.separator) +
+                   ",\"separator\":" + JsonBool(item.separator) + "}\n";
+        }
+        return Reply(out);
+    }
+    if (*index < 0 || *index >= menu.Count())
+        return Reply(fmt::format("error: no menu item {}\n", *index));
+    const PopupMenuItem& item = menu.Item(*index);
+    if (item.separator)
+        return Reply(fmt::format("error: menu item {} is a separator\n", *index));
+    if (!item.enabled)
+        return Reply(fmt::format("error: menu item {} is disabled\n", *index));
+    const platform::Rect r = menu.ItemRect(*index);
+    PostOrReply(canPost, [&] { ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2, platform::MouseButton::Left, 1); });
 }
 
 void UiDriver::Messages()
@@ -330,9 +459,10 @@ void UiDriver::Urls()
 
 void UiDriver::Png(const std::string& file)
 {
-    const platform::HeadlessWindow* window = desktop_->FindWindow(MainWindowId());
+    const platform::HeadlessWindow* window = desktop_->FindWindow(TargetWindowId());
     if (!window)
-        return Reply("error: the main window has no frame\n");
+        return Reply(window_.empty() ? std::string("error: the main window has no frame\n")
+                                     : "error: the window " + window_ + " has no frame\n");
     try {
         platform::WritePng(file, window->LastFrame());
     } catch (const std::exception& e) {
@@ -344,8 +474,9 @@ void UiDriver::Png(const std::string& file)
 void UiDriver::State()
 {
     std::string focus;
-    if (Form1 && Form1->FocusedControl())
-        focus = Form1->FocusedControl()->Name();
+    TCustomForm* form = Target();
+    if (form && form->FocusedControl())
+        focus = form->FocusedControl()->Name();
     Reply("{\"running\":" + JsonBool(Running()) + fmt::format(",\"exitCode\":{}", exitCode_) +
           ",\"focus\":" + JsonString(focus) + "}\n");
 }
