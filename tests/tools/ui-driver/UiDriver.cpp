@@ -295,6 +295,14 @@ void UiDriver::Click(TControl* control, platform::MouseButton button, bool doubl
 
 void UiDriver::ClickAt(int x, int y, platform::MouseButton button, int clicks)
 {
+    // A click on a window that is not the active one activates it first, as a window manager
+    // does; with a single window that is always the main window, already active.
+    if (TCustomForm* form = Target(); form && !form->Active()) {
+        platform::Event e;
+        e.type = platform::EventType::FocusIn;
+        e.window = TargetWindowId();
+        desktop_->PostEvent(e);
+    }
     PostClick(*desktop_, TargetWindowId(), x, y, button, clicks);
 }
 

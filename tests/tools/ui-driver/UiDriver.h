@@ -19,6 +19,8 @@
 //                    of that name (case ignored); its input goes to its own native window.
 //                    Unknown or hidden: "error: no open window named NAME", nothing changes.
 //   use              back to the main window.
+//                    A click (click, rclick, dblclick, clickat, menu N) on a window that is
+//                    not the active one activates it first, as a window manager does.
 //   move X Y         the pointer moves to client coordinates of the addressed window (a real
 //                    move event: hover, enter and leave run as for a user's mouse).
 //   series CHART [INDEX]

@@ -65,6 +65,33 @@ TEST(WindowCommands, UseAddressesTheNamedWindowUntilUseAlone)
     EXPECT_EQ(r[11], "error: no control named ProbeEdit\n");
 }
 
+TEST(WindowCommands, AClickActivatesItsWindow)
+{
+    const auto active = [](const std::string& windows) {
+        std::string names;
+        for (const JsonValue& window : JsonLines(windows))
+            if (window["active"].Bool())
+                names += window["name"].String() + " ";
+        return names;
+    };
+    const auto r = RunSession("windows\n"
+                              "use Probe\n"
+                              "rclick ProbePad\n"
+                              "windows\n"
+                              "use\n"
+                              "click Edit1\n"
+                              "windows\n"
+                              "use Probe\n"
+                              "menu\n",
+                              OpenProbeWindow);
+    ASSERT_EQ(r.size(), 9u);
+    EXPECT_EQ(active(r[0]), "Form1 ");
+    EXPECT_EQ(active(r[3]), "Probe ");
+    EXPECT_EQ(active(r[6]), "Form1 ");
+    // Leaving the probe closed the menu its right-click had opened.
+    EXPECT_EQ(r[8], "error: no popup menu is open\n");
+}
+
 TEST(WindowCommands, UnknownOrHiddenWindowsChangeNothing)
 {
     const auto r = RunSession("use Nowhere\n"
