@@ -19,24 +19,26 @@
 //                    of that name (case ignored); its input goes to its own native window.
 //                    Unknown or hidden: "error: no open window named NAME", nothing changes.
 //   use              back to the main window.
-//                    A click (click, rclick, dblclick, clickat, menu N) on a window that is
-//                    not the active one activates it first, as a window manager does.
 //   move X Y         the pointer moves to client coordinates of the addressed window (a real
 //                    move event: hover, enter and leave run as for a user's mouse).
+//                    "error: move takes X Y" without two whole numbers.
 //   series CHART [INDEX]
 //                    the points of the chart's series INDEX (default 0): the count, then one
 //                    line "x y" per point (%.17g). Without series, index 0 answers "0" as the
 //                    plain "series CHART" always has; any other index beyond the chart's series
-//                    is "error: CHART has no series INDEX".
+//                    is "error: CHART has no series INDEX"; an index that is no whole number
+//                    (or more words) is "error: series takes CHART [INDEX]".
 //   menu             the items of the popup menu open in the addressed window, one line each:
 //                    {"index":0,"caption":"Undo","enabled":false,"separator":false}
 //                    (a separator line has caption "-"); "error: no popup menu is open" when
 //                    none is.
 //   menu N           chooses item N (0-based, as listed) by a click on it, as a user would.
 //                    A disabled item or a separator does nothing (the menu stays open) and says
-//                    so: "error: menu item N is disabled" / "... is a separator".
-// When the addressed window has gone (destroyed) since "use", its commands answer
-// "error: no window named NAME" until "use" names another.
+//                    so: "error: menu item N is disabled" / "... is a separator". Beyond the
+//                    items: "error: no menu item N"; no whole number: "error: menu takes [N]".
+// A click (click, rclick, dblclick, clickat, menu N) on a window that is not the active one
+// activates it first, as a window manager does. When the addressed window has gone (destroyed)
+// since "use", its commands answer "error: no window named NAME" until "use" names another.
 
 #include "platform/HeadlessDesktop.h"
 
