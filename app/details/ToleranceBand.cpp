@@ -1,0 +1,104 @@
+#include "app/details/ToleranceBand.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <random>
+
+namespace details {
+
+uint64_t SeedFrom(std::span<const double> values)
+{
+    uint64_t hash = 14695981039346656037ull;
+    for (double value : values) {
+        unsigned char bytes[sizeof(double)];
+        std::memcpy(bytes, &value, sizeof bytes);
+        for (unsigned char b : bytes) {
+            hash ^= b;
+            hash *= 1099511628211ull;
+        }
+    }
+    return hash;
+}
+
+namespace {
+
+// Draws factors uniform in [1 - pct/100, 1 + pct/100]; the raw 53-bit draw keeps the sequence
+// the same with every standard library (the library's distributions may differ).
+class TFactorSource {
+public:
+    explicit TFactorSource(uint64_t seed) : engine_(seed) {}
+    double Next(double pct)
+    {
+        const double unit = double(engine_() >> 11) * 0x1.0p-53;
+        return 1 + pct / 100 * (2 * unit - 1);
+    }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+} // namespace
+
+TToleranceBand::TToleranceBand(const design::TLowPassParts& nominal, const TTolerance& tolerance, uint64_t seed,
+                               int samples)
+    : nominal_(design::TTransfer::LowPass(nominal))
+{
+    TFactorSource source(seed);
+    samples_.reserve(size_t(std::max(samples, 0)));
+    for (int i = 0; i < samples; ++i) {
+        const double r = tolerance.resistorPct, c = tolerance.capacitorPct;
+        const design::TLowPassParts p{nominal.ra * source.Next(r), nominal.rb * source.Next(r),
+                                      nominal.c1 * source.Next(c), nominal.c2 * source.Next(c)};
+        samples_.push_back(design::TTransfer::LowPass(p));
+    }
+}
+
+TToleranceBand::TToleranceBand(const design::THighPassParts& nominal, const TTolerance& tolerance, uint64_t seed,
+                               int samples)
+    : nominal_(design::TTransfer::HighPass(nominal))
+{
+    TFactorSource source(seed);
+    samples_.reserve(size_t(std::max(samples, 0)));
+    for (int i = 0; i < samples; ++i) {
+        const double r = tolerance.resistorPct, c = tolerance.capacitorPct;
+        const design::THighPassParts p{nominal.ca * source.Next(c), nominal.cb * source.Next(c),
+                                       nominal.r1 * source.Next(r), nominal.r2 * source.Next(r)};
+        samples_.push_back(design::TTransfer::HighPass(p));
+    }
+}
+
+void TToleranceBand::Edges(std::span<const double> omegas, std::span<double> lowerDb, std::span<double> upperDb) const
+{
+    const size_t n = omegas.size();
+    // Squared magnitudes first, the nominal curve included; logarithms once at the end.
+    nominal_.MagnitudeSquared(omegas, lowerDb.first(n));
+    std::copy_n(lowerDb.begin(), n, upperDb.begin());
+    std::vector<double> sample(n);
+    for (const design::TTransfer& t : samples_) {
+        t.MagnitudeSquared(omegas, sample);
+        for (size_t i = 0; i < n; ++i) {
+            lowerDb[i] = std::min(lowerDb[i], sample[i]);
+            upperDb[i] = std::max(upperDb[i], sample[i]);
+        }
+    }
+    for (size_t i = 0; i < n; ++i) {
+        lowerDb[i] = 10 * std::log10(lowerDb[i]);
+        upperDb[i] = 10 * std::log10(upperDb[i]);
+    }
+}
+
+std::pair<double, double> TToleranceBand::At(double hz) const
+{
+    const double omega = 2 * std::numbers::pi * hz;
+    double low = nominal_.MagnitudeSquared(omega), high = low;
+    for (const design::TTransfer& t : samples_) {
+        const double m = t.MagnitudeSquared(omega);
+        low = std::min(low, m);
+        high = std::max(high, m);
+    }
+    return {10 * std::log10(low), 10 * std::log10(high)};
+}
+
+} // namespace details
