@@ -9,6 +9,8 @@ namespace details {
 
 namespace {
 
+constexpr double kStepSpanFactor = 1.5;
+
 cli::TRequest WithChoices(cli::TRequest request, const TDetailsChoices& choices)
 {
     request.command = cli::TCommand::Design;
@@ -68,11 +70,12 @@ TDetailsDesign::TDetailsDesign(const cli::TRequest& inputs, const TDetailsChoice
         (s == 0 ? lowBand_ : highBand_).Edges(omegas, band_[size_t(s)][0], band_[size_t(s)][1]);
     }
 
-    // The step chart runs until the slowest of its four sections has settled within 1 %.
+    // The step chart runs on well after the slowest of its four sections has settled within
+    // 1 % (the bound is tight for a double pole, Q 0.5), so that the settled part shows.
     double duration = 0;
     for (int k = 0; k < StepCurves; ++k) {
         stepResponses_.emplace_back(sections_[size_t(k)].Transfer());
-        duration = std::max(duration, stepResponses_.back().SettlingBound(0.01));
+        duration = std::max(duration, kStepSpanFactor * stepResponses_.back().SettlingBound(0.01));
     }
     stepTimes_.resize(StepPoints);
     for (int i = 0; i < StepPoints; ++i)
