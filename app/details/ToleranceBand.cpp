@@ -39,34 +39,40 @@ private:
     std::mt19937_64 engine_;
 };
 
+// samples sections, each made by make from the factor source.
+template <class Make>
+std::vector<design::TTransfer> DrawSamples(uint64_t seed, int samples, Make make)
+{
+    TFactorSource source(seed);
+    std::vector<design::TTransfer> out;
+    out.reserve(size_t(std::max(samples, 0)));
+    for (int i = 0; i < samples; ++i)
+        out.push_back(make(source));
+    return out;
+}
+
 } // namespace
 
 TToleranceBand::TToleranceBand(const design::TLowPassParts& nominal, const TTolerance& tolerance, uint64_t seed,
                                int samples)
     : nominal_(design::TTransfer::LowPass(nominal))
 {
-    TFactorSource source(seed);
-    samples_.reserve(size_t(std::max(samples, 0)));
-    for (int i = 0; i < samples; ++i) {
-        const double r = tolerance.resistorPct, c = tolerance.capacitorPct;
-        const design::TLowPassParts p{nominal.ra * source.Next(r), nominal.rb * source.Next(r),
-                                      nominal.c1 * source.Next(c), nominal.c2 * source.Next(c)};
-        samples_.push_back(design::TTransfer::LowPass(p));
-    }
+    const double r = tolerance.resistorPct, c = tolerance.capacitorPct;
+    samples_ = DrawSamples(seed, samples, [&](TFactorSource& f) {
+        return design::TTransfer::LowPass(
+            design::TLowPassParts{nominal.ra * f.Next(r), nominal.rb * f.Next(r), nominal.c1 * f.Next(c), nominal.c2 * f.Next(c)});
+    });
 }
 
 TToleranceBand::TToleranceBand(const design::THighPassParts& nominal, const TTolerance& tolerance, uint64_t seed,
                                int samples)
     : nominal_(design::TTransfer::HighPass(nominal))
 {
-    TFactorSource source(seed);
-    samples_.reserve(size_t(std::max(samples, 0)));
-    for (int i = 0; i < samples; ++i) {
-        const double r = tolerance.resistorPct, c = tolerance.capacitorPct;
-        const design::THighPassParts p{nominal.ca * source.Next(c), nominal.cb * source.Next(c),
-                                       nominal.r1 * source.Next(r), nominal.r2 * source.Next(r)};
-        samples_.push_back(design::TTransfer::HighPass(p));
-    }
+    const double r = tolerance.resistorPct, c = tolerance.capacitorPct;
+    samples_ = DrawSamples(seed, samples, [&](TFactorSource& f) {
+        return design::TTransfer::HighPass(
+            design::THighPassParts{nominal.ca * f.Next(c), nominal.cb * f.Next(c), nominal.r1 * f.Next(r), nominal.r2 * f.Next(r)});
+    });
 }
 
 void TToleranceBand::Edges(std::span<const double> omegas, std::span<double> lowerDb, std::span<double> upperDb) const
