@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
 #include "Filter2Resources.h"
+#include "app/MainWindowDetails.h"
+#include "app/details/TDetailsForm.h"
 #include "app/Unit1.h"
 #include "forms/TApplication.h"
 #include "platform/Desktop.h"
@@ -13,6 +15,7 @@
 void RegisterProgramResources()
 {
     RegisterFilter2Resources();
+    TDetailsForm::RegisterResources();
 }
 
 void StartFilter2()
@@ -24,6 +27,7 @@ void StartFilter2()
     Application->SetAppId(Filter2AppId);
     Application->Initialize();
     Application->CreateForm(Form1);
+    MainWindowDetails = new TMainWindowDetails(Application, *Form1);
 }
 
 void StopFilter2()
@@ -31,6 +35,7 @@ void StopFilter2()
     delete Application;
     Application = nullptr;
     Form1 = nullptr;
+    MainWindowDetails = nullptr;
 }
 
 int RunFilter2()

@@ -5,8 +5,8 @@
 // The application id: the window class of the main window and the desktop entry's name.
 inline constexpr const char* Filter2AppId = "org.example.filter2";
 
-// Puts the embedded resources (the main window's layout stream, the icon) into the resource
-// table; registering again restores them.
+// Puts the embedded resources (the layout streams of the main and the details windows, the
+// icon) into the resource table; registering again restores them.
 void RegisterProgramResources();
 
 // Registers the resources, creates the application object (titled after the program file) and

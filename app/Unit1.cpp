@@ -425,6 +425,9 @@ void TForm1::Button2Click(TObject*)
         Label25->SetVisible(true);
     if (Design.r2.marked)
         Label23->SetVisible(true);
+
+    if (onResultsComputed_)
+        onResultsComputed_(this);
 }
 
 // Both responses over 100 points, the high-pass into Chart3 and the low-pass into Chart2.

@@ -103,6 +103,10 @@ public:
     void RadioButton9Click(TObject* sender);
     void RadioButton10Click(TObject* sender);
 
+    // Runs at the end of each "Go" that computed results.
+    const TNotifyEvent& OnResultsComputed() const { return onResultsComputed_; }
+    void SetOnResultsComputed(const TNotifyEvent& handler) { onResultsComputed_ = handler; }
+
 private:
     void FieldKeyDown(TEdit* field, uint16_t key);
     void FilterKey(char& key);
@@ -117,6 +121,8 @@ private:
     void RejectOutOfRange(TEdit* field, const char* limitText);
     void ShowPart(const std::optional<design::TLabelText>& text, TLabel* value, TLabel* unit);
     void SweepAndPlot();
+
+    TNotifyEvent onResultsComputed_;
 };
 
 // The window's global reference, set before its constructor runs.

@@ -351,7 +351,11 @@ void TChartCanvas3D::VerticalLine(int x, int y0, int y1)
 
 void TChartCanvas3D::DrawSegment(int x0, int y0, int x1, int y1)
 {
-    MoveToPoint(x0, y0);
+    // A segment that starts where the last one ended continues its path, so that a dashed or
+    // dotted pen runs its pattern on along a series instead of starting it at every point.
+    Dc();
+    if (ReferenceCanvas()->PenPos() != platform::Point{x0, y0})
+        MoveToPoint(x0, y0);
     LineToPoint(x1, y1);
 }
 

@@ -38,8 +38,22 @@ const platform::Raster& ProgramHarness::Frame() const
     return program_.Window().LastFrame();
 }
 
+// Input for the main window reaches it as the active window, as on a desktop, where clicking
+// or typing into a window activates it first: with a second window open (the details window),
+// the main window is activated before the input arrives.
+void ProgramHarness::ActivateMainWindow()
+{
+    if (Form1->Active())
+        return;
+    platform::Event e;
+    e.type = platform::EventType::FocusIn;
+    e.window = program_.WindowId();
+    program_.Desktop().PostEvent(e);
+}
+
 void ProgramHarness::ClickAt(int x, int y, platform::MouseButton button, int clicks)
 {
+    ActivateMainWindow();
     PostClick(program_.Desktop(), program_.WindowId(), x, y, button, clicks);
     Pump();
 }
@@ -53,6 +67,7 @@ void ProgramHarness::Click(const std::string& name, platform::MouseButton button
 
 void ProgramHarness::PostKey(uint16_t key, uint32_t modifiers, const std::string& text)
 {
+    ActivateMainWindow();
     PostKeyStroke(program_.Desktop(), program_.WindowId(), TKeyStroke{key, modifiers, text});
 }
 

@@ -48,6 +48,7 @@ public:
     const platform::Raster& Frame() const;
 
 private:
+    void ActivateMainWindow();
     void PostKey(uint16_t key, uint32_t modifiers, const std::string& text);
 
     HeadlessProgram program_;
