@@ -2,6 +2,8 @@
 
 #include "forms/TCanvas.h"
 
+#include <algorithm>
+
 F2_DEFINE_CLASS(TImage, TGraphicControl, F2_FACTORY(TImage))
 {
     c.Property("Picture", &TImage::Picture, &TImage::SetPicture);
@@ -46,11 +48,24 @@ void TImage::Loaded()
     AdjustSize();
 }
 
+void TImage::ChangeScale(int m, int d)
+{
+    TGraphicControl::ChangeScale(m, d);
+    if (m > 0 && d > 0)
+        scale_ = scale_ * m / d;
+}
+
+int TImage::Zoom() const
+{
+    // A hair of tolerance: scalings that multiply to 2 may come out as 1.9999999.
+    return std::max(1, int(scale_ + 1e-9));
+}
+
 void TImage::AdjustSize()
 {
     if (!AutoSize() || IsLoading() || !picture_->Graphic() || picture_->Graphic()->Empty())
         return;
-    SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
+    SetBounds(Left(), Top(), picture_->Width() * Zoom(), picture_->Height() * Zoom());
 }
 
 void TImage::Paint()
@@ -63,10 +78,15 @@ void TImage::Paint()
         Canvas()->StretchDraw(client, *graphic);
         return;
     }
+    const int zoom = Zoom();
+    const int width = graphic->Width() * zoom, height = graphic->Height() * zoom;
     int x = 0, y = 0;
     if (center_) {
-        x = (client.Width() - graphic->Width()) / 2;
-        y = (client.Height() - graphic->Height()) / 2;
+        x = (client.Width() - width) / 2;
+        y = (client.Height() - height) / 2;
     }
-    Canvas()->Draw(x, y, *graphic);
+    if (zoom == 1)
+        Canvas()->Draw(x, y, *graphic);
+    else
+        Canvas()->StretchDraw({x, y, x + width, y + height}, *graphic);
 }
