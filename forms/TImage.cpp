@@ -2,8 +2,6 @@
 
 #include "forms/TCanvas.h"
 
-#include <algorithm>
-
 F2_DEFINE_CLASS(TImage, TGraphicControl, F2_FACTORY(TImage))
 {
     c.Property("Picture", &TImage::Picture, &TImage::SetPicture);
@@ -48,24 +46,11 @@ void TImage::Loaded()
     AdjustSize();
 }
 
-void TImage::ChangeScale(int m, int d)
-{
-    TGraphicControl::ChangeScale(m, d);
-    if (m > 0 && d > 0)
-        scale_ = scale_ * m / d;
-}
-
-int TImage::Zoom() const
-{
-    // A hair of tolerance: scalings that multiply to 2 may come out as 1.9999999.
-    return std::max(1, int(scale_ + 1e-9));
-}
-
 void TImage::AdjustSize()
 {
     if (!AutoSize() || IsLoading() || !picture_->Graphic() || picture_->Graphic()->Empty())
         return;
-    SetBounds(Left(), Top(), picture_->Width() * Zoom(), picture_->Height() * Zoom());
+    SetBounds(Left(), Top(), picture_->Width() * PixelZoom(), picture_->Height() * PixelZoom());
 }
 
 void TImage::Paint()
@@ -78,7 +63,7 @@ void TImage::Paint()
         Canvas()->StretchDraw(client, *graphic);
         return;
     }
-    const int zoom = Zoom();
+    const int zoom = PixelZoom();
     const int width = graphic->Width() * zoom, height = graphic->Height() * zoom;
     int x = 0, y = 0;
     if (center_) {

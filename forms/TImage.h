@@ -3,9 +3,8 @@
 // Stretch the picture fills the control; with Center it is centred; otherwise it sits at the
 // top-left corner, clipped.
 //
-// A window scaled for a denser screen (ChangeScale) enlarges the picture too, by the whole
-// number of times the scale holds (twice at twice the density, once at one and a half), each
-// picture pixel a block of screen pixels: a drawing of fine lines stays sharp.
+// A window scaled for a denser screen enlarges the picture by whole pixels (PixelZoom): a
+// drawing of fine lines stays sharp.
 
 #include "forms/TGraphicControl.h"
 #include "forms/TPicture.h"
@@ -25,9 +24,6 @@ public:
     bool Center() const { return center_; }
     void SetCenter(bool value);
     void Loaded() override;
-    void ChangeScale(int m, int d) override;
-    // How many screen pixels each picture pixel takes, each way (1 unless scaled).
-    int Zoom() const;
 
 protected:
     void Paint() override;
@@ -37,5 +33,4 @@ private:
     std::unique_ptr<TPicture> picture_;
     bool stretch_ = false;
     bool center_ = false;
-    double scale_ = 1.0;   // the product of the scalings so far
 };
