@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -54,7 +55,10 @@ bool IsFace(platform::Pixel p)
 
 class WaylandSession : public ::testing::Test {
 protected:
-    void Start(const HeadlessCompositor::Options& output)
+    // Starts the compositor and the program (with the extra variables), and waits for its
+    // window unless told not to.
+    void Start(const HeadlessCompositor::Options& output, const std::vector<std::string>& extra = {},
+               bool awaitWindow = true)
     {
         const std::string unavailable = HeadlessCompositor::Unavailable();
         if (!unavailable.empty())
@@ -76,9 +80,12 @@ protected:
         std::vector<std::string> variables = compositor_->ClientEnvironment();
         // Wayland even where an X display might also be reachable.
         variables.push_back("SDL_VIDEODRIVER=wayland");
+        variables.insert(variables.end(), extra.begin(), extra.end());
         logFile_ = E2eLogPath(name_ + "-filter2");
         fs::remove(logFile_);
         program_ = StartProgramUnderTest(variables, home_->Path(), workDir_->Path(), logFile_);
+        if (!awaitWindow)
+            return;
 
         const bool found = Deadline(10s).PollUntil([&] { return Locate() || !program_->Running(); }, 50ms) &&
                            program_->Running();
@@ -245,4 +252,20 @@ TEST_F(WaylandSession, OnAnOutputOfScaleTwoTheWindowHasTwiceThePixelsEachWay)
     }
     EXPECT_GT(faceInside, 500) << "the window's edges are not its face colour";
     EXPECT_EQ(faceOutside, 0) << "the window's face reaches past 1492 x 986";
+}
+
+TEST_F(WaylandSession, AWindowThatCannotBeShownEndsTheProgramWithOneLineAndCodeOne)
+{
+    // Without EGL a Wayland window has no way to show its frames.
+    Start({}, {"SDL_VIDEO_EGL_DRIVER=/nonexistent/libEGL.so.1"}, false);
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    const std::optional<int> status = program_->WaitFor(5s);
+    ASSERT_TRUE(status) << "the program runs on without a window";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1) << "wait status " << *status;
+    const std::string output = FileText(logFile_);
+    EXPECT_EQ(output.rfind("filter2: cannot show a window: ", 0), 0u) << output;
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    const JsonValue tree = compositor_->Tree();
+    EXPECT_EQ(FindWindowOf(tree, program_->Pid()), nullptr);
 }
