@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 RUNTIME_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libfreetype-dev
-                  libfontconfig-dev libfmt-dev libpng-dev fonts-liberation fonts-dejavu-core help2man)
+                  libfontconfig-dev libfmt-dev libpng-dev fonts-liberation fonts-dejavu-core help2man
+                  libwayland-dev wayland-protocols libegl-mesa0 libgl1-mesa-dri zenity)
 # clang and its runtimes build the fuzz targets; llvm brings llvm-symbolizer, which turns
 # sanitizer reports into file:line.
 # openbox and wmctrl give the end-to-end tests a window manager; desktop-file-utils, appstream,
@@ -16,9 +17,12 @@ RUNTIME_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev
 # valgrind runs the leak check.
 # help2man (above) writes the manual page from --help; ngspice simulates the netlists;
 # debootstrap makes the clean Debian 12 root the package is installed on.
+# On Wayland (above) the window draws through EGL (Mesa's software rasteriser without a GPU) and
+# SDL shows message boxes with zenity. The Wayland end-to-end tests run sway headless, take
+# screenshots with grim and type through a virtual keyboard of their own (xkbcommon, xkb-data).
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils clang libclang-rt-14-dev llvm openbox wmctrl desktop-file-utils appstream
-               dpkg-dev python3 valgrind ngspice debootstrap)
+               dpkg-dev python3 valgrind ngspice debootstrap sway grim libxkbcommon-dev xkb-data)
 
 install_missing() {
     local missing=()

@@ -6,7 +6,13 @@
 #include "chart/TChartPen.h"
 #include "chart/TChartTitle.h"
 #include "chart/TChartWall.h"
+#include "chart/TChartAxis.h"
+#include "chart/TChartAxisTitle.h"
+#include "chart/TCustomSeries.h"
+#include "rtl/NumberText.h"
 #include "forms/TBrush.h"
+
+#include <algorithm>
 
 F2_DEFINE_CLASS(TCustomChart, TCustomAxisPanel, F2_NO_FACTORY)
 {
@@ -132,4 +138,28 @@ void TCustomChart::PaintWalls()
         const int inset = backWall_->Pen()->Visible() ? 1 : 0;
         PaintBackImage({plot.left, plot.top + inset, plot.right, plot.bottom - inset});
     }
+}
+
+void TCustomChart::ChangeScale(int m, int d)
+{
+    TCustomAxisPanel::ChangeScale(m, d);
+    if (m == d || m <= 0 || d <= 0)
+        return;
+    const auto scaleFont = [m, d](TFont* font) {
+        if (font)
+            font->SetHeight(rtl::MulDiv(font->Height(), m, d));
+    };
+    scaleFont(title_->Font());
+    scaleFont(foot_->Font());
+    scaleFont(legend_->Font());
+    for (TChartAxis* axis : {BottomAxis(), TopAxis(), LeftAxis(), RightAxis()}) {
+        if (!axis)
+            continue;
+        scaleFont(axis->Title()->Font());
+        scaleFont(axis->LabelsFont());
+    }
+    // Lines keep their weight relative to the chart: whole pixels, never thinner than one.
+    for (int i = 0; i < SeriesCount(); ++i)
+        if (auto* series = dynamic_cast<TCustomSeries*>(SeriesAt(i)))
+            series->LinePen()->SetWidth(std::max(1, rtl::MulDiv(series->LinePen()->Width(), m, d)));
 }

@@ -43,6 +43,9 @@ public:
 
     bool IsFreeSeriesColor(TColor color, bool checkBackground) const override;
     void PaintTitlesAndLegend() override;
+    // Scaling the window for a screen of another density scales the chart's own fonts (titles,
+    // legend, axis titles and labels) and its series' lines with it.
+    void ChangeScale(int m, int d) override;
     void PaintWalls() override;
 
 private:

@@ -114,7 +114,7 @@ Rect ClassicLook::DrawButtonFace(const Rect& rect, const ButtonLook& look)
     return content;
 }
 
-void ClassicLook::DrawRadio(int x, int y, bool checked, bool enabled)
+void ClassicLook::DrawRadio(int x, int y, bool checked, bool enabled, int zoom)
 {
     const Pixel interior = enabled ? palette_.window : palette_.face;
     const Pixel dot = !checked ? interior : enabled ? palette_.windowText : palette_.shadow;
@@ -130,7 +130,10 @@ void ClassicLook::DrawRadio(int x, int y, bool checked, bool enabled)
             case 'd': color = dot; break;
             default: continue;
             }
-            dc_.SetPixel(x + col, y + row, color);
+            if (zoom == 1)
+                dc_.SetPixel(x + col, y + row, color);
+            else
+                Fill(x + col * zoom, y + row * zoom, x + (col + 1) * zoom, y + (row + 1) * zoom, color);
         }
     }
 }

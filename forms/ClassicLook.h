@@ -42,8 +42,9 @@ public:
     platform::Rect DrawEdgeSunken(const platform::Rect& rect);
     // A push button's frame and face; returns where the caption goes (shifted when pressed).
     platform::Rect DrawButtonFace(const platform::Rect& rect, const ButtonLook& look);
-    // A 12-pixel radio circle in the 13 x 13 cell at (x, y).
-    void DrawRadio(int x, int y, bool checked, bool enabled);
+    // A 12-pixel radio circle in the 13 x 13 cell at (x, y); with a zoom, each of its pixels
+    // a zoom x zoom block (in a cell zoom times as large).
+    void DrawRadio(int x, int y, bool checked, bool enabled, int zoom = 1);
     // A 13 x 13 check box at (x, y).
     void DrawCheck(int x, int y, bool checked, bool enabled);
     // An etched frame whose top runs through the middle of the caption, with a gap for it

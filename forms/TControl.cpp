@@ -468,6 +468,8 @@ void TControl::ChangeScale(int m, int d)
 {
     if (m == d || d == 0)
         return;
+    if (m > 0 && d > 0)
+        scale_ = scale_ * m / d;
     const TScalingFlags all{sfLeft, sfTop, sfWidth, sfHeight, sfFont};
     const TScalingFlags flags = IsLoading() ? scalingFlags_ : all;
     const auto scaled = [&](TScalingFlag flag, int value) {
@@ -476,6 +478,12 @@ void TControl::ChangeScale(int m, int d)
     SetBounds(scaled(sfLeft, left_), scaled(sfTop, top_), scaled(sfWidth, width_), scaled(sfHeight, height_));
     if (!parentFont_ && flags.Contains(sfFont))
         font_->SetHeight(rtl::MulDiv(font_->Height(), m, d));
+}
+
+int TControl::PixelZoom() const
+{
+    // A hair of tolerance: scalings that multiply to 2 may come out as 1.9999999.
+    return std::max(1, int(scale_ + 1e-9));
 }
 
 TComponent* TControl::GetParentComponent() const

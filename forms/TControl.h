@@ -131,6 +131,10 @@ public:
     // height when the control has a font of its own. While loading, only the values the
     // layout stored (ScalingFlags) are scaled.
     virtual void ChangeScale(int m, int d);
+    // How many screen pixels a pixel of a fixed-size drawing (a picture, a radio circle) takes
+    // each way: the whole number of times the scalings so far hold (2 at twice the density, 1
+    // at one and a half), so that such drawings grow by whole pixels and stay sharp.
+    int PixelZoom() const;
     TScalingFlags ScalingFlags() const { return scalingFlags_; }
     void SetScalingFlags(TScalingFlags flags) { scalingFlags_ = flags; }
     bool HasParent() const override { return true; }
@@ -206,6 +210,7 @@ private:
     std::string text_;
     TCursor cursor_ = crDefault;
     bool autoSize_ = false;
+    double scale_ = 1.0;   // the product of the scalings so far
     TScalingFlags scalingFlags_;
     TAlign align_ = alNone;
     TAnchors anchors_ = kDefaultAnchors;

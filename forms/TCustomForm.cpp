@@ -11,6 +11,7 @@
 #include "rtl/NumberText.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 std::vector<TCustomForm*>& FormList()
@@ -240,18 +241,34 @@ void TCustomForm::AdaptToScreen()
     // A negative text height is no measurement: scaling by it would mirror every position.
     if (pixelsPerInch_ == 0 || textHeight_ <= 0)
         return;
+    const int stored = pixelsPerInch_;
     const int screen = platform::CurrentDesktop().PixelsPerInch();   // 0: unknown, nothing to adapt to
-    if (screen > 0 && screen != pixelsPerInch_)
-        Font()->SetHeight(rtl::MulDiv(Font()->Height(), screen, pixelsPerInch_));
+    const bool otherDensity = screen > 0 && screen != stored;
+    if (otherDensity)
+        Font()->SetHeight(rtl::MulDiv(Font()->Height(), screen, stored));
     if (screen > 0)
         pixelsPerInch_ = screen;
     const int measured = TextSize(*Font(), "0").cy;
-    if (measured <= 0 || measured == textHeight_)
+    if (measured <= 0)
+        return;
+    // By default every measure follows the text: measured over stored text height.
+    int m = measured, d = textHeight_;
+    if (otherDensity && std::abs(measured - rtl::MulDiv(textHeight_, screen, stored)) <= 1) {
+        // On a screen of another density the font measures what the density predicts, up to
+        // the rounding of its own metrics (25 instead of 26 for 13 at twice the density).
+        // Scaling by that measurement would leave every measure a little short of the
+        // density; the density's own ratio scales exactly (twice the pixels at twice the
+        // density). A font that measures otherwise (another face than the one designed with)
+        // still scales by its measurement.
+        m = screen;
+        d = stored;
+    }
+    if (m == d)
         return;
     for (int i = 0; i < ControlCount(); ++i)
-        Controls(i)->ChangeScale(measured, textHeight_);
-    storedClientWidth_ = rtl::MulDiv(storedClientWidth_, measured, textHeight_);
-    storedClientHeight_ = rtl::MulDiv(storedClientHeight_, measured, textHeight_);
+        Controls(i)->ChangeScale(m, d);
+    storedClientWidth_ = rtl::MulDiv(storedClientWidth_, m, d);
+    storedClientHeight_ = rtl::MulDiv(storedClientHeight_, m, d);
 }
 
 TWinControl* TCustomForm::ActiveControl() const

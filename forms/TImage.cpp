@@ -50,7 +50,7 @@ void TImage::AdjustSize()
 {
     if (!AutoSize() || IsLoading() || !picture_->Graphic() || picture_->Graphic()->Empty())
         return;
-    SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
+    SetBounds(Left(), Top(), picture_->Width() * PixelZoom(), picture_->Height() * PixelZoom());
 }
 
 void TImage::Paint()
@@ -63,10 +63,15 @@ void TImage::Paint()
         Canvas()->StretchDraw(client, *graphic);
         return;
     }
+    const int zoom = PixelZoom();
+    const int width = graphic->Width() * zoom, height = graphic->Height() * zoom;
     int x = 0, y = 0;
     if (center_) {
-        x = (client.Width() - graphic->Width()) / 2;
-        y = (client.Height() - graphic->Height()) / 2;
+        x = (client.Width() - width) / 2;
+        y = (client.Height() - height) / 2;
     }
-    Canvas()->Draw(x, y, *graphic);
+    if (zoom == 1)
+        Canvas()->Draw(x, y, *graphic);
+    else
+        Canvas()->StretchDraw({x, y, x + width, y + height}, *graphic);
 }

@@ -64,10 +64,11 @@ void TRadioButton::Paint()
     const platform::Rect client = ClientRect();
     dc.FillRect(client, platform::BrushSpec{ColorToPixel(Color()), platform::BrushStyle::Solid});
     ClassicLook look(dc);
-    const int cell = ClassicLook::kRadioSize;
-    look.DrawRadio(0, (client.Height() - cell) / 2, checked_, Enabled());
+    const int zoom = PixelZoom();
+    const int cell = ClassicLook::kRadioSize * zoom;
+    look.DrawRadio(0, (client.Height() - cell) / 2, checked_, Enabled(), zoom);
     const std::optional<platform::Rect> text = DrawCaption([&](platform::Size size) {
-        return platform::Point{cell + 4, (client.Height() - size.cy) / 2};
+        return platform::Point{cell + 4 * zoom, (client.Height() - size.cy) / 2};
     });
     if (text && Focused())
         look.DrawFocusRect({text->left - 1, text->top, std::min(text->right + 1, client.right),

@@ -17,7 +17,8 @@
 namespace platform {
 
 // The desktop cannot be reached: no display is named, the named one refuses the connection, or
-// only a driver without any screen is available. The message starts "cannot open the display".
+// only a driver without any screen is available (the message starts "cannot open the display");
+// or a window cannot be put on it ("cannot show a window").
 F2_DECLARE_EXCEPTION(EDisplayError, Exception);
 
 // Modifier bits of an input event (and of Desktop::ModifierState()).

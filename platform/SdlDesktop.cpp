@@ -1,5 +1,7 @@
 #include "platform/SdlDesktop.h"
 
+#include "platform/DisplayDensity.h"
+#include "platform/LostDisplay.h"
 #include "platform/SdlKeyMap.h"
 #include "platform/SdlWindow.h"
 #include "platform/X11ErrorHandlers.h"
@@ -7,6 +9,7 @@
 #include "rtl/Format.h"
 
 #include <SDL.h>
+#include <wayland-client.h>
 
 #include <poll.h>
 #include <pthread.h>
@@ -15,6 +18,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -139,8 +144,9 @@ void SdlDesktop::EnsureVideo() const
         return;
     EnsureEvents();
     SetAppId(appId_);
-    // Frames are plain pixel copies. The accelerated window surface would put a GL renderer
-    // behind the window, and SDL recreates the window for it, losing its position.
+    // On X11 frames go into the window's own framebuffer (SdlWindow's software renderer). SDL
+    // must not put a GL texture behind that framebuffer: it would recreate the window for it,
+    // losing its position.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     const std::string drivers = DisplayDrivers();
     if (drivers.empty())
@@ -157,8 +163,47 @@ void SdlDesktop::EnsureVideo() const
         throw EDisplayError("cannot open the display: the video driver " + name + " has no screen");
     }
     videoStarted_ = true;
+    onWayland_ = std::strcmp(driver, "wayland") == 0;
+    MeasureDensity();
     // Characters come from text input events, which SDL only sends while this is on.
     SDL_StartTextInput();
+}
+
+void SdlDesktop::MeasureDensity() const
+{
+    if (!onWayland_) {
+        pixelsPerInch_ = DisplayDensity::OfX11Display();
+        return;
+    }
+    // SDL gives the output's modes in real pixels, the largest being the output's own, and
+    // the desktop mode in the desktop's logical units.
+    SDL_DisplayMode desktop;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0)
+        return;
+    int realWidth = 0;
+    for (int i = 0, n = SDL_GetNumDisplayModes(0); i < n; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) == 0)
+            realWidth = std::max(realWidth, mode.w);
+    }
+    pixelsPerInch_ = DisplayDensity::FromWayland(realWidth, desktop.w);
+    scale_ = double(pixelsPerInch_) / DisplayDensity::kStandard;
+}
+
+int SdlDesktop::PixelsPerInch() const
+{
+    EnsureVideo();
+    return pixelsPerInch_;
+}
+
+int SdlDesktop::ToPoints(int pixels) const
+{
+    return scale_ == 1.0 ? pixels : int(std::lround(pixels / scale_));
+}
+
+int SdlDesktop::ToPixels(int points) const
+{
+    return scale_ == 1.0 ? points : int(std::lround(points * scale_));
 }
 
 void SdlDesktop::SetAppId(const std::string& appId) const
@@ -180,18 +225,27 @@ std::unique_ptr<NativeWindow> SdlDesktop::CreateWindow(const WindowOptions& opti
         appId_ = options.appId;
     EnsureVideo();
     SetAppId(options.appId.empty() ? appId_ : options.appId);
-    Uint32 flags = SDL_WINDOW_HIDDEN;
+    // A scaled Wayland desktop gives the window its real pixels only when asked to.
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
     if (options.resizable)
         flags |= SDL_WINDOW_RESIZABLE;
+    // SDL 2.26 has no framebuffer of its own for Wayland windows: there frames go through an
+    // accelerated renderer (OpenGL through EGL; Mesa's software rasteriser where there is no
+    // GPU), for which the window must be made an OpenGL one from the start.
+    if (onWayland_)
+        flags |= SDL_WINDOW_OPENGL;
     SDL_Window* handle = SDL_CreateWindow(options.caption.c_str(), SDL_WINDOWPOS_UNDEFINED,
-                                          SDL_WINDOWPOS_UNDEFINED, std::max(options.clientWidth, 1),
-                                          std::max(options.clientHeight, 1), flags);
+                                          SDL_WINDOWPOS_UNDEFINED, ToPoints(std::max(options.clientWidth, 1)),
+                                          ToPoints(std::max(options.clientHeight, 1)), flags);
     if (!handle)
-        throw EOutOfResources(rtl::Format("Error creating window: %s", SDL_GetError()));
+        throw EDisplayError(std::string("cannot show a window: ") + SDL_GetError());
+    auto window = std::make_unique<SdlWindow>(this, handle, options, onWayland_);
     // Every window of SDL's video lives on the same connection; it stays open until video stops.
-    auto window = std::make_unique<SdlWindow>(this, handle, options);
     if (x11Connection_ < 0)
         x11Connection_ = window->X11Connection();
+    if (!waylandConnection_)
+        waylandConnection_ = window->WaylandConnection();
+    waitOnConnection_ = x11Connection_ >= 0 || waylandConnection_;
     windows_.push_back(window.get());
     return window;
 }
@@ -225,10 +279,15 @@ void SdlDesktop::WaitEvent()
         return;
     EnsureVideo();
     if (x11Connection_ >= 0) {
-        WaitOnConnection(x11Connection_);
+        WaitOnConnection(x11Connection_, nullptr);
         return;
     }
-    // Other desktops: SDL's own wait (it polls while no window exists).
+    if (waylandConnection_) {
+        WaitOnConnection(wl_display_get_fd(waylandConnection_), waylandConnection_);
+        return;
+    }
+    // Before the first window: SDL's own wait (it polls while no window exists; the program
+    // creates its window before it first waits).
     auto next = std::make_unique<SDL_Event>();
     if (SDL_WaitEvent(next.get()))
         held_ = std::move(next);
@@ -237,8 +296,9 @@ void SdlDesktop::WaitEvent()
 void SdlDesktop::Wake()
 {
     WakeWaiter();
-    // SDL's own wait (other desktops) ends when an event arrives; translating it yields nothing.
-    if (SDL_WasInit(SDL_INIT_EVENTS) && x11Connection_ < 0) {
+    // SDL's own wait (before the first window) ends when an event arrives; translating it
+    // yields nothing.
+    if (SDL_WasInit(SDL_INIT_EVENTS) && !waitOnConnection_) {
         SDL_Event wake{};
         wake.type = SDL_USEREVENT;
         SDL_PushEvent(&wake);
@@ -266,12 +326,12 @@ int SdlDesktop::FromOtherThreads(void* self, SDL_Event* event)
     return 0;
 }
 
-void SdlDesktop::WaitOnConnection(int fd)
+void SdlDesktop::WaitOnConnection(int fd, wl_display* wayland)
 {
     // SDL's own wait on X11 aims a wake-up message at a window for every event that arrives
     // while it waits, through a second connection. At exit that message can reach the server
     // after the window is gone (BadWindow in X_SendEvent). Waiting here, on the connection
-    // itself, sends nothing.
+    // itself, sends nothing. On Wayland SDL's own wait polls while no window is shown.
     //
     // SIGINT and SIGTERM become a quit event when SDL next pumps. They stay blocked from the
     // pump to the wait, which unblocks them atomically: a signal in between ends the wait at
@@ -283,16 +343,68 @@ void SdlDesktop::WaitOnConnection(int fd)
     pthread_sigmask(SIG_BLOCK, &interrupting, &previous);
     SDL_PumpEvents();
     if (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
-        // Readable, hung up or in error: in each case the next pump finds out which. A broken
-        // connection ends the process there (X11ErrorHandlers).
-        pollfd waitFor[2] = {{fd, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
-        ppoll(waitFor, wakeFd_ >= 0 ? 2 : 1, nullptr, &previous);
+        // X11: readable, hung up or in error: in each case the next pump finds out which. A
+        // broken connection ends the process there (X11ErrorHandlers).
+        if (wayland)
+            WaitOnWayland(wayland, &previous);
+        else
+            WaitForInput(fd, POLLIN, nullptr, &previous);
     }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     if (wakeFd_ >= 0) {
         uint64_t wakes = 0;
         [[maybe_unused]] ssize_t taken = read(wakeFd_, &wakes, sizeof wakes);
     }
+}
+
+namespace {
+
+// A key other than a modifier is held down.
+bool RepeatingKeyHeld()
+{
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyboardState(&count);
+    for (int scancode = 0; scancode < count; ++scancode)
+        if (keys[scancode] && (scancode < SDL_SCANCODE_LCTRL || scancode > SDL_SCANCODE_RGUI))
+            return true;
+    return false;
+}
+
+} // namespace
+
+void SdlDesktop::WaitOnWayland(wl_display* display, const sigset_t* mask)
+{
+    // The reading protocol of the Wayland client library: events another reader already took
+    // off the socket (the renderer's EGL reads it too) are dispatched, not waited for; the
+    // caller's loop then finds what they produced.
+    if (wl_display_prepare_read(display) != 0) {
+        wl_display_dispatch_pending(display);
+        return;
+    }
+    // Requests still buffered must reach the compositor, or its answer never comes.
+    short events = POLLIN;
+    if (wl_display_flush(display) < 0 && errno == EAGAIN)
+        events |= POLLOUT;
+    // On Wayland SDL repeats a held key itself, when it pumps: while one is held the wait ends
+    // in time for the next repeat. With no key held it waits for input alone.
+    const timespec repeatTick{0, 10'000'000};
+    const short ready = WaitForInput(wl_display_get_fd(display), events,
+                                     RepeatingKeyHeld() ? &repeatTick : nullptr, mask);
+    if (ready & POLLIN)
+        wl_display_read_events(display);
+    else
+        wl_display_cancel_read(display);
+    // A compositor that went away leaves a socket that is always ready: waiting on would spin.
+    if ((ready & (POLLHUP | POLLERR)) || wl_display_get_error(display) != 0)
+        EndForLostDisplay(Variable("WAYLAND_DISPLAY"));
+}
+
+short SdlDesktop::WaitForInput(int fd, short events, const timespec* timeout, const sigset_t* mask)
+{
+    pollfd waitFor[2] = {{fd, events, 0}, {wakeFd_, POLLIN, 0}};
+    if (ppoll(waitFor, wakeFd_ >= 0 ? 2 : 1, timeout, mask) <= 0)
+        return 0;
+    return waitFor[0].revents;
 }
 
 bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
@@ -307,6 +419,7 @@ bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
         event.key = VirtualKeyFromSdl(sdl.key.keysym.sym, sdl.key.keysym.scancode,
                                       sdl.key.keysym.mod);
         event.modifiers = ModifiersFromSdl(sdl.key.keysym.mod);
+        keyModifiers_ = event.modifiers;
         return event.key != 0;
     case SDL_TEXTINPUT:
         event.type = EventType::Text;
@@ -317,16 +430,16 @@ bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
     case SDL_MOUSEMOTION:
         event.type = EventType::MouseMove;
         event.window = sdl.motion.windowID;
-        event.x = sdl.motion.x;
-        event.y = sdl.motion.y;
+        event.x = ToPixels(sdl.motion.x);
+        event.y = ToPixels(sdl.motion.y);
         event.modifiers = ModifierState();
         return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         event.type = sdl.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
         event.window = sdl.button.windowID;
-        event.x = sdl.button.x;
-        event.y = sdl.button.y;
+        event.x = ToPixels(sdl.button.x);
+        event.y = ToPixels(sdl.button.y);
         event.button = ButtonFromSdl(sdl.button.button);
         // Every second click of a run is a double click; the third starts over.
         event.clicks = sdl.button.clicks % 2 == 0 ? 2 : 1;
@@ -335,8 +448,8 @@ bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
     case SDL_MOUSEWHEEL:
         event.type = EventType::MouseWheel;
         event.window = sdl.wheel.windowID;
-        event.x = sdl.wheel.mouseX;
-        event.y = sdl.wheel.mouseY;
+        event.x = ToPixels(sdl.wheel.mouseX);
+        event.y = ToPixels(sdl.wheel.mouseY);
         event.wheel = sdl.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -sdl.wheel.y : sdl.wheel.y;
         event.modifiers = ModifierState();
         return event.wheel != 0;
@@ -357,6 +470,8 @@ bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
             event.type = EventType::Expose;
             return true;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+            // Keys went elsewhere meanwhile: SDL's state holds until the next key here.
+            keyModifiers_.reset();
             event.type = EventType::FocusIn;
             return true;
         case SDL_WINDOWEVENT_FOCUS_LOST:
@@ -365,8 +480,8 @@ bool SdlDesktop::Translate(const SDL_Event& sdl, Event& event)
         case SDL_WINDOWEVENT_RESIZED:
             // Sent when the window manager changed the size (the user dragged the frame).
             event.type = EventType::Resize;
-            event.x = sdl.window.data1;
-            event.y = sdl.window.data2;
+            event.x = ToPixels(sdl.window.data1);
+            event.y = ToPixels(sdl.window.data2);
             return true;
         case SDL_WINDOWEVENT_LEAVE:
             event.type = EventType::MouseLeave;
@@ -391,6 +506,7 @@ void SdlDesktop::TranslateKeyDown(const SDL_Event& sdl, Event& event)
     event.window = sdl.key.windowID;
     event.key = VirtualKeyFromSdl(keysym.sym, keysym.scancode, keysym.mod);
     event.modifiers = ModifiersFromSdl(keysym.mod);
+    keyModifiers_ = event.modifiers;
     event.repeat = sdl.key.repeat != 0;
 
     // SDL reports the characters of a keystroke as a separate text event queued right
@@ -489,7 +605,7 @@ int SdlDesktop::ScreenWidth() const
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
         throw EOutOfResources(rtl::Format("Cannot read the screen size: %s", SDL_GetError()));
-    return mode.w;
+    return ToPixels(mode.w);
 }
 
 int SdlDesktop::ScreenHeight() const
@@ -498,12 +614,14 @@ int SdlDesktop::ScreenHeight() const
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
         throw EOutOfResources(rtl::Format("Cannot read the screen size: %s", SDL_GetError()));
-    return mode.h;
+    return ToPixels(mode.h);
 }
 
 uint32_t SdlDesktop::ModifierState() const
 {
-    return ModifiersFromSdl(uint16_t(SDL_GetModState()));
+    // SDL's own state is the one after everything it has queued: with Shift+Home and the
+    // release of Shift queued together, it already says Shift is up while Home is handled.
+    return keyModifiers_ ? *keyModifiers_ : ModifiersFromSdl(uint16_t(SDL_GetModState()));
 }
 
 Point SdlDesktop::MousePosition(const NativeWindow& window) const
@@ -512,7 +630,7 @@ Point SdlDesktop::MousePosition(const NativeWindow& window) const
     int x = 0, y = 0;
     SDL_GetGlobalMouseState(&x, &y);
     Point origin = window.Position();
-    return {x - origin.x, y - origin.y};
+    return {ToPixels(x) - origin.x, ToPixels(y) - origin.y};
 }
 
 void SdlDesktop::Forget(SdlWindow* window)

@@ -4,14 +4,22 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <xdg-shell-client-protocol.h>
 
 #include <algorithm>
+#include <string>
 
 namespace platform {
 
-SdlWindow::SdlWindow(SdlDesktop* desktop, SDL_Window* window, const WindowOptions& options)
+SdlWindow::SdlWindow(SdlDesktop* desktop, SDL_Window* window, const WindowOptions& options, bool accelerated)
     : desktop_(desktop), window_(window), id_(SDL_GetWindowID(window)), options_(options)
 {
+    renderer_ = SDL_CreateRenderer(window, -1, accelerated ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+        const std::string reason = SDL_GetError();
+        SDL_DestroyWindow(window_);
+        throw EDisplayError("cannot show a window: " + reason);
+    }
     ApplyBorderIcons();
 }
 
@@ -19,12 +27,16 @@ SdlWindow::~SdlWindow()
 {
     if (desktop_)
         desktop_->Forget(this);
-    if (window_)
-        SDL_DestroyWindow(window_);
+    Detach();
 }
 
 void SdlWindow::Detach()
 {
+    // The renderer and its texture belong to the window: they go first.
+    if (renderer_)
+        SDL_DestroyRenderer(renderer_);
+    renderer_ = nullptr;
+    texture_ = nullptr;
     if (window_)
         SDL_DestroyWindow(window_);
     window_ = nullptr;
@@ -54,13 +66,14 @@ void SdlWindow::SetIcon(const Raster& icon)
 void SdlWindow::SetClientSize(int width, int height)
 {
     if (window_)
-        SDL_SetWindowSize(window_, std::max(width, 1), std::max(height, 1));
+        SDL_SetWindowSize(window_, desktop_->ToPoints(std::max(width, 1)), desktop_->ToPoints(std::max(height, 1)));
 }
 
 void SdlWindow::SetMinimumSize(int width, int height)
 {
     if (window_ && options_.resizable)
-        SDL_SetWindowMinimumSize(window_, std::max(width, 0), std::max(height, 0));
+        SDL_SetWindowMinimumSize(window_, desktop_->ToPoints(std::max(width, 0)),
+                                 desktop_->ToPoints(std::max(height, 0)));
 }
 
 void SdlWindow::Raise()
@@ -73,14 +86,16 @@ void SdlWindow::MoveTo(int left, int top)
 {
     // SDL positions the client area, which is what the framework computes.
     if (window_)
-        SDL_SetWindowPosition(window_, left, top);
+        SDL_SetWindowPosition(window_, desktop_->ToPoints(left), desktop_->ToPoints(top));
 }
 
 Point SdlWindow::Position() const
 {
     Point p;
-    if (window_)
+    if (window_) {
         SDL_GetWindowPosition(window_, &p.x, &p.y);
+        p = {desktop_->ToPixels(p.x), desktop_->ToPixels(p.y)};
+    }
     return p;
 }
 
@@ -91,6 +106,24 @@ void SdlWindow::Show()
     SDL_ShowWindow(window_);
     // SDL writes its own Motif hints while mapping; ours must come last.
     ApplyBorderIcons();
+    FixWaylandSize();
+}
+
+void SdlWindow::FixWaylandSize()
+{
+    // SDL 2.26 tells a Wayland compositor nothing about a fixed size: a tiling compositor then
+    // stretches the window over its tile, and SDL takes that size. Minimum = maximum says it
+    // (the compositor floats such a window at its own size). The requests take effect with the
+    // window's first frame, which maps it.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (options_.resizable || !window_ || !SDL_GetWindowWMInfo(window_, &info) ||
+        info.subsystem != SDL_SYSWM_WAYLAND || !info.info.wl.xdg_toplevel)
+        return;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    xdg_toplevel_set_min_size(info.info.wl.xdg_toplevel, width, height);
+    xdg_toplevel_set_max_size(info.info.wl.xdg_toplevel, width, height);
 }
 
 void SdlWindow::SetState(WindowState state)
@@ -127,32 +160,74 @@ bool SdlWindow::IsVisible() const
 
 void SdlWindow::Present(const Raster& frame)
 {
-    if (!window_)
+    if (!TextureFor(frame))
         return;
-    SDL_Surface* surface = SDL_GetWindowSurface(window_);
-    if (!surface)
+    CopyToTexture(frame, frame.Bounds());
+    ShowTexture();
+}
+
+void SdlWindow::PresentChanged(const Raster& frame, std::span<const Rect> changed)
+{
+    // A texture of another size holds nothing of this frame: the whole frame goes in.
+    if (!texture_ || textureWidth_ != frame.Width() || textureHeight_ != frame.Height()) {
+        Present(frame);
         return;
-    const int width = std::min(frame.Width(), surface->w);
-    const int height = std::min(frame.Height(), surface->h);
-    if (width > 0 && height > 0) {
-        if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)
-            return;
-        // The conversion copes with whatever pixel layout the display chose.
-        SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, frame.Data(),
-                          frame.Width() * 4, surface->format->format, surface->pixels,
-                          surface->pitch);
-        if (SDL_MUSTLOCK(surface))
-            SDL_UnlockSurface(surface);
     }
+    for (const Rect& part : changed)
+        CopyToTexture(frame, part.Intersect(frame.Bounds()));
+    ShowTexture();
+}
+
+bool SdlWindow::TextureFor(const Raster& frame)
+{
+    if (!renderer_ || frame.IsEmpty())
+        return false;
+    if (texture_ && textureWidth_ == frame.Width() && textureHeight_ == frame.Height())
+        return true;
+    if (texture_)
+        SDL_DestroyTexture(texture_);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                 frame.Width(), frame.Height());
+    if (!texture_)
+        return false;
+    // Copied as it is: no blending with what was there, no filtering.
+    SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+    textureWidth_ = frame.Width();
+    textureHeight_ = frame.Height();
+    return true;
+}
+
+void SdlWindow::CopyToTexture(const Raster& frame, const Rect& part)
+{
+    if (part.IsEmpty())
+        return;
+    const SDL_Rect area{part.left, part.top, part.Width(), part.Height()};
+    SDL_UpdateTexture(texture_, &area, frame.Row(part.top) + part.left, frame.Width() * int(sizeof(Pixel)));
+}
+
+void SdlWindow::ShowTexture()
+{
+    // The frame's pixels land one to one on the window's, from the top-left corner. Where the
+    // window has more pixels than the frame (a scale SDL rounded differently), the rest is
+    // cleared rather than left with whatever the buffer held.
+    int outputWidth = 0, outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+    if (outputWidth != textureWidth_ || outputHeight != textureHeight_) {
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+    }
+    const SDL_Rect whole{0, 0, textureWidth_, textureHeight_};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &whole);
+    SDL_RenderPresent(renderer_);
     presented_ = true;
-    SDL_UpdateWindowSurface(window_);
 }
 
 void SdlWindow::Refresh()
 {
-    // The window surface still holds the last frame; only the screen lost it.
-    if (window_ && presented_)
-        SDL_UpdateWindowSurface(window_);
+    // The texture still holds the last frame; only the screen lost it.
+    if (window_ && presented_ && texture_)
+        ShowTexture();
 }
 
 void SdlWindow::SetCursor(Cursor cursor)
@@ -169,6 +244,15 @@ uint64_t SdlWindow::X11WindowId() const
     if (!window_ || !SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_X11)
         return 0;
     return uint64_t(info.info.x11.window);
+}
+
+wl_display* SdlWindow::WaylandConnection() const
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window_ || !SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_WAYLAND)
+        return nullptr;
+    return info.info.wl.display;
 }
 
 int SdlWindow::X11Connection() const

@@ -1,12 +1,12 @@
 #include "platform/X11ErrorHandlers.h"
 
+#include "platform/LostDisplay.h"
+
 #include <X11/Xlib.h>
 
 #include <errno.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <string>
 
 namespace platform {
 
@@ -30,15 +30,7 @@ int OnError(Display* display, XErrorEvent* error)
 
 int OnConnectionLost(Display* display)
 {
-    // Only write(2) and _exit(2) here: the connection is gone, and whatever else the process
-    // would do on its way out (exit handlers, destructors) may ask it for an answer.
-    const char* name = display ? DisplayString(display) : nullptr;
-    std::string line = std::string(program_invocation_short_name) + ": lost the display";
-    if (name && *name)
-        line += std::string(" ") + name;
-    line += "\n";
-    [[maybe_unused]] ssize_t written = write(STDERR_FILENO, line.data(), line.size());
-    _exit(X11ErrorHandlers::kLostDisplayExitCode);
+    EndForLostDisplay(display ? DisplayString(display) : nullptr);
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 // - A lost connection (the server ended or reset, the socket broke) cannot be recovered: the
 //   X library must not return to the caller. The process writes one line, "<program>: lost the
 //   display <name>", and ends at once with exit code 1, without running exit handlers, which
-//   would talk to the dead connection again and wait forever for its answer.
+//   would talk to the dead connection again and wait forever for its answer (LostDisplay).
 //
 // Install before SDL's video starts, so that SDL's own handler passes errors on to these.
 
@@ -20,8 +20,6 @@ class X11ErrorHandlers {
 public:
     // Installs both handlers once; later calls do nothing.
     static void Install();
-    // The exit code of a process whose display was lost.
-    static constexpr int kLostDisplayExitCode = 1;
 };
 
 } // namespace platform

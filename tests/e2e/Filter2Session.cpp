@@ -190,17 +190,5 @@ std::optional<int> Filter2Session::WaitForExit(std::chrono::milliseconds timeout
 
 double Filter2Session::CpuMilliseconds() const
 {
-    // Fields 14 and 15 of /proc/<pid>/stat, counted after the command name in parentheses
-    // (which may itself hold spaces), are user and system time in clock ticks.
-    std::string stat = FileText("/proc/" + std::to_string(program_->Pid()) + "/stat");
-    auto close = stat.rfind(')');
-    if (close == std::string::npos)
-        throw std::runtime_error("cannot read /proc/<pid>/stat of filter2");
-    std::istringstream fields(stat.substr(close + 2));
-    std::string field;
-    long long ticks = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i)
-        if (i == 14 || i == 15)
-            ticks += std::stoll(field);
-    return double(ticks) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+    return ProcessCpuMilliseconds(program_->Pid());
 }

@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
+
+#include <unistd.h>
 
 std::string ProgramUnderTestPath()
 {
@@ -38,4 +41,21 @@ std::string FileText(const std::string& path)
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+double ProcessCpuMilliseconds(pid_t pid)
+{
+    // Fields 14 and 15 of /proc/<pid>/stat, counted after the command name in parentheses
+    // (which may itself hold spaces), are user and system time in clock ticks.
+    std::string stat = FileText("/proc/" + std::to_string(pid) + "/stat");
+    auto close = stat.rfind(')');
+    if (close == std::string::npos)
+        throw std::runtime_error("cannot read /proc/" + std::to_string(pid) + "/stat");
+    std::istringstream fields(stat.substr(close + 2));
+    std::string field;
+    long long ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i)
+        if (i == 14 || i == 15)
+            ticks += std::stoll(field);
+    return double(ticks) * 1000.0 / double(sysconf(_SC_CLK_TCK));
 }

@@ -22,3 +22,6 @@ std::string E2eLogPath(const std::string& name);
 
 // The whole content of a text file; empty when it does not exist.
 std::string FileText(const std::string& path);
+
+// User plus system processor time of a running process so far, in milliseconds.
+double ProcessCpuMilliseconds(pid_t pid);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -137,18 +138,44 @@ TEST_F(FormScalingTest, ALargerTextScalesStoredPositionsAndSizesBy16Over13Rounde
     EXPECT_EQ(form->Edit1->Width(), 242);
 }
 
-TEST_F(FormScalingTest, AScreenOfAnotherDensityScalesTheWindowFontFirst)
+TEST_F(FormScalingTest, AScreenOfAnotherDensityScalesByTheDensitiesRatioWhenTheFontMeasuresAsPredicted)
 {
     desk->SetPixelsPerInch(120);
     auto form = Read({});
     // -11 * 120 / 96 = -13.75.
     EXPECT_EQ(form->Font()->Height(), -14);
     EXPECT_EQ(form->PixelsPerInch(), 120);
-    const int measured = ZeroHeight(-14);
-    ASSERT_NE(measured, 13);
+    // The "0" measures 16.25 give or take its rounding: every measure follows 120 / 96, not
+    // the rounded measurement (which would leave the window a little short).
+    ASSERT_LE(std::abs(ZeroHeight(-14) - 16), 1);
+    EXPECT_EQ(form->Label1->Left(), 180);
+    EXPECT_EQ(form->Width(), rtl::MulDiv(746, 120, 96));
+    EXPECT_EQ(form->Edit1->Font()->Height(), -14);
+
+    // Twice the density: everything exactly twice, the fonts too.
+    desk->SetPixelsPerInch(192);
+    auto doubled = Read({});
+    EXPECT_EQ(doubled->Font()->Height(), -22);
+    EXPECT_EQ(BoxOf(doubled.get()), (Box{203, 233, 1492, 986}));
+    EXPECT_EQ(BoxOf(doubled->Label1), (Box{288, 16, 794, 40}));
+    EXPECT_EQ(doubled->Label1->Font()->Height(), -32);
+    EXPECT_EQ(BoxOf(doubled->GroupBox1), (Box{48, 64, 546, 866}));
+    EXPECT_EQ(BoxOf(doubled->Button1), (Box{32, 32, 258, 98}));
+}
+
+TEST_F(FormScalingTest, AtAnotherDensityAFontThatMeasuresOtherwiseStillScalesByItsMeasurement)
+{
+    // A face far larger than designed with: at 120 its "0" is far from the predicted 16.
+    const int height = HeightMeasuring16();
+    ASSERT_NE(height, 0);
+    desk->SetPixelsPerInch(120);
+    Stored stored;
+    stored.fontHeight = height;
+    auto form = Read(stored);
+    const int measured = ZeroHeight(rtl::MulDiv(height, 120, 96));
+    ASSERT_GT(std::abs(measured - 16), 1);
     EXPECT_EQ(form->Label1->Left(), rtl::MulDiv(144, measured, 13));
     EXPECT_EQ(form->Width(), rtl::MulDiv(746, measured, 13));
-    EXPECT_EQ(form->Edit1->Font()->Height(), -14);
 }
 
 TEST_F(FormScalingTest, WithoutADensityOrATextHeightNothingIsScaled)

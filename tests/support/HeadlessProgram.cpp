@@ -6,9 +6,10 @@
 #include <memory>
 #include <stdexcept>
 
-HeadlessProgram::HeadlessProgram()
+HeadlessProgram::HeadlessProgram(int pixelsPerInch)
 {
-    auto desktop = std::make_unique<platform::HeadlessDesktop>(1024, 768, 96);
+    auto desktop = std::make_unique<platform::HeadlessDesktop>(1024 * pixelsPerInch / 96, 768 * pixelsPerInch / 96,
+                                                               pixelsPerInch);
     desktop_ = desktop.get();
     platform::InstallDesktop(std::move(desktop));
     try {

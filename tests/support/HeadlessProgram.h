@@ -1,7 +1,7 @@
 #pragma once
 // The real calculator started on a headless desktop, for tools that drive it from outside the
 // event loop (the whole-program tests, the benchmarks): the desktop installed (1024 x 768 at
-// 96 pixels per inch), the application object and the main window built from the embedded
+// 96 pixels per inch unless given another density, with a screen as many times larger), the application object and the main window built from the embedded
 // layout, and the window shown. Nothing is processed yet: each user pumps the messages in its
 // own way. The destructor stops the program and removes the desktop.
 
@@ -11,7 +11,7 @@
 
 class HeadlessProgram {
 public:
-    HeadlessProgram();
+    explicit HeadlessProgram(int pixelsPerInch = 96);
     ~HeadlessProgram();
     HeadlessProgram(const HeadlessProgram&) = delete;
     HeadlessProgram& operator=(const HeadlessProgram&) = delete;

@@ -12,7 +12,7 @@
 
 #include <stdexcept>
 
-ProgramHarness::ProgramHarness()
+ProgramHarness::ProgramHarness(int pixelsPerInch) : program_(pixelsPerInch)
 {
     Pump();
 }

@@ -16,7 +16,8 @@ class TChartSeries;
 
 class ProgramHarness {
 public:
-    ProgramHarness();
+    // The desktop at the given density (HeadlessProgram).
+    explicit ProgramHarness(int pixelsPerInch = 96);
     ~ProgramHarness();
     ProgramHarness(const ProgramHarness&) = delete;
     ProgramHarness& operator=(const ProgramHarness&) = delete;
