@@ -2,6 +2,7 @@
 // The title of an axis: a caption drawn beside the axis at an angle, in its own font.
 
 #include "chart/TChartFontObject.h"
+#include "rtl/StoreProperty.h"
 
 #include <string>
 
@@ -11,7 +12,7 @@ public:
     explicit TChartAxisTitle(TNotifyEvent onChange = {}) : TChartFontObject(std::move(onChange)) {}
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value);
+    void SetCaption(const std::string& value) { Store(caption_, value); }
     // Degrees, counter-clockwise. ChartException "Axis Title Angle must be between 0 and 359
     // degrees" outside 0..359; the angle then stays.
     int Angle() const { return angle_; }
@@ -20,6 +21,10 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
+    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
+    template <class T>
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
+
     std::string caption_;
     int angle_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "chart/TChartFontObject.h"
 #include "forms/TColor.h"
 #include "platform/Raster.h"
+#include "rtl/StoreProperty.h"
 
 #include <memory>
 
@@ -22,11 +23,11 @@ public:
     ~TChartLegend() override;
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { Store(visible_, value); }
     TLegendAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TLegendAlignment value);
+    void SetAlignment(TLegendAlignment value) { Store(alignment_, value); }
     TColor Color() const { return color_; }
-    void SetColor(TColor value);
+    void SetColor(TColor value) { Store(color_, value); }
     TChartPen* Frame() const { return frame_.get(); }
     void SetFrame(TChartPen* value);
     // Beside the plot (left or right) rather than above or below it.
@@ -38,6 +39,10 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
+    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
+    template <class T>
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
+
     bool visible_ = true;
     TLegendAlignment alignment_ = laRight;
     TColor color_ = clWhite;

@@ -4,6 +4,7 @@
 // change handler that repaints its chart.
 
 #include "forms/TPen.h"
+#include "rtl/StoreProperty.h"
 
 class TChartPen : public TPen {
     F2_CLASS(TChartPen, TPen)
@@ -11,14 +12,18 @@ public:
     explicit TChartPen(TNotifyEvent onChange = {});
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { Store(visible_, value); }
     bool SmallDots() const { return smallDots_; }
-    void SetSmallDots(bool value);
+    void SetSmallDots(bool value) { Store(smallDots_, value); }
 
     // Also copies Visible and SmallDots from another chart pen.
     void Assign(TPersistent* source) override;
 
 private:
+    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
+    template <class T>
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
+
     bool visible_ = true;
     bool smallDots_ = false;
 };

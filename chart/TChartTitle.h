@@ -5,6 +5,7 @@
 #include "chart/TChartFontObject.h"
 #include "forms/TControl.h"
 #include "platform/Raster.h"
+#include "rtl/StoreProperty.h"
 
 #include <memory>
 
@@ -22,9 +23,9 @@ public:
     TStrings* Text() const;
     void SetText(TStrings* value);
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { Store(visible_, value); }
     TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment value);
+    void SetAlignment(TAlignment value) { Store(alignment_, value); }
     // Hidden by default; a visible frame adds its width on both sides of the text.
     TChartHiddenPen* Frame() const { return frame_.get(); }
     void SetFrame(TChartHiddenPen* value);
@@ -36,6 +37,10 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
+    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
+    template <class T>
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
+
     std::unique_ptr<TStringList> text_;
     bool visible_ = true;
     TAlignment alignment_ = taCenter;

@@ -18,22 +18,6 @@ void TBrush::SetColor(TColor color)
     Changed();
 }
 
-void TBrush::SetStyle(TBrushStyle style)
-{
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
-}
-
-void TBrush::SetBitmap(TBitmap* bitmap)
-{
-    if (bitmap == bitmap_)
-        return;
-    bitmap_ = bitmap;
-    Changed();
-}
-
 void TBrush::Assign(TPersistent* source)
 {
     auto* other = dynamic_cast<TBrush*>(source);

@@ -6,6 +6,7 @@
 #include "forms/TNotifyEvent.h"
 #include "forms/TPersistent.h"
 #include "platform/DeviceContext.h"
+#include "rtl/StoreProperty.h"
 
 class TBitmap;
 
@@ -23,11 +24,11 @@ public:
     // Setting a colour turns a clear brush solid (a colour is meant to be seen).
     void SetColor(TColor color);
     TBrushStyle Style() const { return style_; }
-    void SetStyle(TBrushStyle style);
+    void SetStyle(TBrushStyle style) { Store(style_, style); }
     // Not published and not owned: the bitmap stays the caller's. The platform has no pattern
     // brushes, so a brush with a bitmap fills with its colour.
     TBitmap* Bitmap() const { return bitmap_; }
-    void SetBitmap(TBitmap* bitmap);
+    void SetBitmap(TBitmap* bitmap) { Store(bitmap_, bitmap); }
 
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
@@ -39,6 +40,10 @@ protected:
     virtual void Changed();
 
 private:
+    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
+    template <class T>
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
+
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
     TBitmap* bitmap_ = nullptr;

@@ -22,14 +22,6 @@ void TFont::SetName(const std::string& name)
     Changed();
 }
 
-void TFont::SetHeight(int height)
-{
-    if (height == height_)
-        return;
-    height_ = height;
-    Changed();
-}
-
 int TFont::Size() const
 {
     return -rtl::MulDiv(height_, 72, pixelsPerInch_);
@@ -45,38 +37,6 @@ void TFont::SetPixelsPerInch(int ppi)
     // A density of 0 or less cannot convert sizes; ignore it rather than divide by it.
     if (ppi > 0)
         pixelsPerInch_ = ppi;
-}
-
-void TFont::SetStyle(TFontStyles style)
-{
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
-}
-
-void TFont::SetColor(TColor color)
-{
-    if (color == color_)
-        return;
-    color_ = color;
-    Changed();
-}
-
-void TFont::SetCharset(TFontCharset charset)
-{
-    if (charset == charset_)
-        return;
-    charset_ = charset;
-    Changed();
-}
-
-void TFont::SetPitch(TFontPitch pitch)
-{
-    if (pitch == pitch_)
-        return;
-    pitch_ = pitch;
-    Changed();
 }
 
 void TFont::Assign(TPersistent* source)

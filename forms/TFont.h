@@ -9,6 +9,7 @@
 #include "forms/TNotifyEvent.h"
 #include "forms/TPersistent.h"
 #include "platform/DeviceContext.h"
+#include "rtl/StoreProperty.h"
 
 #include <string>
 
@@ -28,7 +29,7 @@ public:
     const std::string& Name() const { return name_; }
     void SetName(const std::string& name);
     int Height() const { return height_; }
-    void SetHeight(int height);
+    void SetHeight(int height) { Store(height_, height); }
     // Points: -Height * 72 / PixelsPerInch rounded to the nearest integer (a positive Height
     // gives a negative Size, as on the classic desktop). Setting it sets Height.
     int Size() const;
@@ -38,13 +39,13 @@ public:
     int PixelsPerInch() const { return pixelsPerInch_; }
     void SetPixelsPerInch(int ppi);
     TFontStyles Style() const { return style_; }
-    void SetStyle(TFontStyles style);
+    void SetStyle(TFontStyles style) { Store(style_, style); }
     TColor Color() const { return color_; }
-    void SetColor(TColor color);
+    void SetColor(TColor color) { Store(color_, color); }
     TFontCharset Charset() const { return charset_; }
-    void SetCharset(TFontCharset charset);
+    void SetCharset(TFontCharset charset) { Store(charset_, charset); }
     TFontPitch Pitch() const { return pitch_; }
-    void SetPitch(TFontPitch pitch);
+    void SetPitch(TFontPitch pitch) { Store(pitch_, pitch); }
 
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
@@ -59,6 +60,10 @@ protected:
     virtual void Changed();
 
 private:
+    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
+    template <class T>
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
+
     std::string name_ = "MS Sans Serif";
     int height_ = -11;
     int pixelsPerInch_ = 96;

@@ -8,30 +8,6 @@ F2_DEFINE_CLASS(TPen, TPersistent, F2_NO_FACTORY)
     c.Property("Width", &TPen::Width, &TPen::SetWidth).Default(1);
 }
 
-void TPen::SetColor(TColor color)
-{
-    if (color == color_)
-        return;
-    color_ = color;
-    Changed();
-}
-
-void TPen::SetMode(TPenMode mode)
-{
-    if (mode == mode_)
-        return;
-    mode_ = mode;
-    Changed();
-}
-
-void TPen::SetStyle(TPenStyle style)
-{
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
-}
-
 void TPen::SetWidth(int width)
 {
     if (width < 1)
@@ -39,14 +15,6 @@ void TPen::SetWidth(int width)
     if (width == width_)
         return;
     width_ = width;
-    Changed();
-}
-
-void TPen::SetAlternate(bool alternate)
-{
-    if (alternate == alternate_)
-        return;
-    alternate_ = alternate;
     Changed();
 }
 

@@ -7,6 +7,7 @@
 #include "forms/TNotifyEvent.h"
 #include "forms/TPersistent.h"
 #include "platform/DeviceContext.h"
+#include "rtl/StoreProperty.h"
 
 enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
                 pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor };
@@ -24,16 +25,16 @@ public:
     TPen() = default;
 
     TColor Color() const { return color_; }
-    void SetColor(TColor color);
+    void SetColor(TColor color) { Store(color_, color); }
     TPenMode Mode() const { return mode_; }
-    void SetMode(TPenMode mode);
+    void SetMode(TPenMode mode) { Store(mode_, mode); }
     TPenStyle Style() const { return style_; }
-    void SetStyle(TPenStyle style);
+    void SetStyle(TPenStyle style) { Store(style_, style); }
     int Width() const { return width_; }
     void SetWidth(int width);   // values below 1 become 1
     // Not published: a cosmetic pen that sets every other pixel (the chart's small dots).
     bool Alternate() const { return alternate_; }
-    void SetAlternate(bool alternate);
+    void SetAlternate(bool alternate) { Store(alternate_, alternate); }
 
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
@@ -49,6 +50,10 @@ protected:
     virtual void Changed();
 
 private:
+    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
+    template <class T>
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
+
     TColor color_ = clBlack;
     TPenMode mode_ = pmCopy;
     TPenStyle style_ = psSolid;
