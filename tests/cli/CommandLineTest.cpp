@@ -9,6 +9,7 @@
 #include "app/design/Section.h"
 #include "app/design/StandardPair.h"
 #include "app/design/WindowDesign.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -33,15 +34,6 @@ CliRun Cli(std::vector<std::string_view> args)
 std::vector<std::string_view> Design(std::string_view fc, std::string_view q, std::string_view r, std::string_view c)
 {
     return {"design", "--fc", fc, "--q", q, "--r", r, "--c", c, "--format", "json"};
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 } // namespace

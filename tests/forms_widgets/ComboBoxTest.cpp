@@ -41,15 +41,6 @@ protected:
         Show();
     }
 
-    template <class T>
-    T* Add(int left, int top, int width, int height)
-    {
-        auto* control = new T(form);
-        control->SetParent(form);
-        control->SetBounds(left, top, width, height);
-        return control;
-    }
-
     std::string Name(const TComboBox* box) const { return box == list ? "list" : "typed"; }
     TPopupLayer& Layer() { return form->PopupLayer(); }
     void AltKey(uint16_t key) { Key(key, {}, platform::ModAlt); }
