@@ -100,6 +100,27 @@ TEST_F(ComboBoxTest, ALetterMovesToTheNextItemStartingWithItWrappingAround)
     EXPECT_EQ(list->GetText(), "Banana");
 }
 
+TEST_F(ComboBoxTest, CyrillicLettersFindItemsInEitherCase)
+{
+    list->Items()->Clear();
+    for (const char* item : {"арбуз", "Ёж", "ёлка", "Яблоко", "яма"})
+        list->Items()->Add(item);
+    list->SetItemIndex(0);
+    list->SetFocus();
+    // The keys of a Russian layout: Я on Z, А on F, Ё on the key left of 1.
+    struct Step {
+        uint16_t key;
+        const char* letter;
+        int index;
+    };
+    const Step steps[] = {{'Z', "Я", 3}, {'Z', "Я", 4}, {'Z', "я", 3}, {'F', "А", 0},
+                          {0xC0, "ё", 1}, {0xC0, "Ё", 2}, {0xC0, "Ё", 1}};
+    for (const Step& step : steps) {
+        Key(step.key, step.letter);
+        EXPECT_EQ(list->ItemIndex(), step.index) << step.letter;
+    }
+}
+
 TEST_F(ComboBoxTest, AltDownOpensTheListWhoseKeysChooseOrCancelWithoutReachingTheWindow)
 {
     list->SetItemIndex(1);
