@@ -2,7 +2,6 @@
 // The title of an axis: a caption drawn beside the axis at an angle, in its own font.
 
 #include "chart/TChartFontObject.h"
-#include "rtl/StoreProperty.h"
 
 #include <string>
 
@@ -21,10 +20,6 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
-    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
-    template <class T>
-    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
-
     std::string caption_;
     int angle_ = 0;
 };

@@ -5,7 +5,6 @@
 #include "chart/TChartFontObject.h"
 #include "forms/TColor.h"
 #include "platform/Raster.h"
-#include "rtl/StoreProperty.h"
 
 #include <memory>
 
@@ -39,10 +38,6 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
-    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
-    template <class T>
-    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
-
     bool visible_ = true;
     TLegendAlignment alignment_ = laRight;
     TColor color_ = clWhite;

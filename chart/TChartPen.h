@@ -4,7 +4,6 @@
 // change handler that repaints its chart.
 
 #include "forms/TPen.h"
-#include "rtl/StoreProperty.h"
 
 class TChartPen : public TPen {
     F2_CLASS(TChartPen, TPen)
@@ -20,10 +19,6 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
-    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
-    template <class T>
-    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
-
     bool visible_ = true;
     bool smallDots_ = false;
 };

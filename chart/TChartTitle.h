@@ -5,7 +5,6 @@
 #include "chart/TChartFontObject.h"
 #include "forms/TControl.h"
 #include "platform/Raster.h"
-#include "rtl/StoreProperty.h"
 
 #include <memory>
 
@@ -37,10 +36,6 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
-    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
-    template <class T>
-    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
-
     std::unique_ptr<TStringList> text_;
     bool visible_ = true;
     TAlignment alignment_ = taCenter;

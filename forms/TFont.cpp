@@ -2,7 +2,7 @@
 
 #include "rtl/NumberText.h"
 
-F2_DEFINE_CLASS(TFont, TPersistent, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TFont, TChangeNotifier, F2_NO_FACTORY)
 {
     c.Property("Charset", &TFont::Charset, &TFont::SetCharset).Default(DEFAULT_CHARSET);
     c.Property("Color", &TFont::Color, &TFont::SetColor);
@@ -75,10 +75,4 @@ platform::FontSpec TFont::PlatformSpec() const
     request.underline = style_.Contains(fsUnderline);
     request.strikeOut = style_.Contains(fsStrikeOut);
     return request;
-}
-
-void TFont::Changed()
-{
-    if (onChange_)
-        onChange_(this);
 }

@@ -4,12 +4,10 @@
 // cell height); Size is the same height in points at the font's PixelsPerInch. Every setter
 // returns early when nothing changes and otherwise raises OnChange once.
 
+#include "forms/TChangeNotifier.h"
 #include "forms/TColor.h"
 #include "forms/TFontCharset.h"
-#include "forms/TNotifyEvent.h"
-#include "forms/TPersistent.h"
 #include "platform/DeviceContext.h"
-#include "rtl/StoreProperty.h"
 
 #include <string>
 
@@ -21,8 +19,8 @@ F2_SET_TYPE(TFontStyles, TFontStyle);
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 F2_ENUM_TYPE(TFontPitch, "fpDefault", "fpVariable", "fpFixed");
 
-class TFont : public TPersistent {
-    F2_CLASS(TFont, TPersistent)
+class TFont : public TChangeNotifier {
+    F2_CLASS(TFont, TChangeNotifier)
 public:
     TFont() = default;
 
@@ -47,23 +45,13 @@ public:
     TFontPitch Pitch() const { return pitch_; }
     void SetPitch(TFontPitch pitch) { Store(pitch_, pitch); }
 
-    const TNotifyEvent& OnChange() const { return onChange_; }
-    void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
-
     // Copies everything from another TFont, with one OnChange when anything differed. When
     // the densities differ the point size is kept rather than the pixel height.
     void Assign(TPersistent* source) override;
     // The platform font request (face, height, styles; no rotation).
     virtual platform::FontSpec PlatformSpec() const;
 
-protected:
-    virtual void Changed();
-
 private:
-    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
-    template <class T>
-    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
-
     std::string name_ = "MS Sans Serif";
     int height_ = -11;
     int pixelsPerInch_ = 96;
@@ -71,5 +59,4 @@ private:
     TColor color_ = clWindowText;
     TFontCharset charset_ = DEFAULT_CHARSET;
     TFontPitch pitch_ = fpDefault;
-    TNotifyEvent onChange_;
 };

@@ -1,6 +1,6 @@
 #include "forms/TPen.h"
 
-F2_DEFINE_CLASS(TPen, TPersistent, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TPen, TChangeNotifier, F2_NO_FACTORY)
 {
     c.Property("Color", &TPen::Color, &TPen::SetColor).Default(clBlack);
     c.Property("Mode", &TPen::Mode, &TPen::SetMode).Default(pmCopy);
@@ -53,10 +53,4 @@ platform::PenSpec TPen::PlatformSpec() const
     default: request.mode = platform::PenMode::Copy; break;
     }
     return request;
-}
-
-void TPen::Changed()
-{
-    if (onChange_)
-        onChange_(this);
 }

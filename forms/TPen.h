@@ -3,11 +3,9 @@
 // Setters return early when nothing changes and otherwise raise OnChange once. Classes that
 // derive from it (the chart's pens) publish more properties and may adjust PlatformSpec().
 
+#include "forms/TChangeNotifier.h"
 #include "forms/TColor.h"
-#include "forms/TNotifyEvent.h"
-#include "forms/TPersistent.h"
 #include "platform/DeviceContext.h"
-#include "rtl/StoreProperty.h"
 
 enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
                 pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor };
@@ -19,8 +17,8 @@ enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psIns
 F2_ENUM_TYPE(TPenStyle, "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
              "psInsideFrame");
 
-class TPen : public TPersistent {
-    F2_CLASS(TPen, TPersistent)
+class TPen : public TChangeNotifier {
+    F2_CLASS(TPen, TChangeNotifier)
 public:
     TPen() = default;
 
@@ -36,9 +34,6 @@ public:
     bool Alternate() const { return alternate_; }
     void SetAlternate(bool alternate) { Store(alternate_, alternate); }
 
-    const TNotifyEvent& OnChange() const { return onChange_; }
-    void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
-
     // Copies colour, mode, style, width and the alternate flag from another TPen (a derived
     // pen's own extra properties are not copied), with one OnChange when anything differed.
     void Assign(TPersistent* source) override;
@@ -46,18 +41,10 @@ public:
     // psClear); pmBlack and pmWhite paint black and white.
     virtual platform::PenSpec PlatformSpec() const;
 
-protected:
-    virtual void Changed();
-
 private:
-    // Every simple setter: nothing happens for the value already held, otherwise Changed() runs.
-    template <class T>
-    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
-
     TColor color_ = clBlack;
     TPenMode mode_ = pmCopy;
     TPenStyle style_ = psSolid;
     int width_ = 1;
     bool alternate_ = false;
-    TNotifyEvent onChange_;
 };
