@@ -24,10 +24,8 @@
 
 #include <sys/resource.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;

@@ -19,12 +19,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <string>
-#include <thread>
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
