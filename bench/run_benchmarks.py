@@ -15,6 +15,8 @@ import subprocess
 import sys
 import time
 
+from table import print_table
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 
@@ -166,15 +168,7 @@ def main():
         missed.append("memory limit")
 
     header = ("measurement", f"median ({args.clock})", "wall / CPU", "target", "")
-    if args.markdown:
-        print("| " + " | ".join(header) + " |")
-        print("|" + "---|" * len(header))
-        for row in rows:
-            print("| " + " | ".join(row) + " |")
-    else:
-        widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]
-        for row in [header] + rows:
-            print("  ".join(cell.ljust(widths[i]) for i, cell in enumerate(row)).rstrip())
+    print_table(header, rows, args.markdown)
     if missed:
         print("targets missed: " + ", ".join(missed))
         return 1

@@ -14,6 +14,8 @@ import subprocess
 import sys
 import time
 
+from table import print_table
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 TARGET_MS = 10.0
@@ -87,15 +89,7 @@ def main():
                  "met" if met else "MISSED"))
 
     header = ("measurement", "median (wall)", "min .. max (wall)", "median (CPU) (min .. max)")
-    if args.markdown:
-        print("| " + " | ".join(header) + " |")
-        print("|" + "---|" * len(header))
-        for row in rows:
-            print("| " + " | ".join(row) + " |")
-    else:
-        widths = [max(len(row[i]) for row in rows + [header]) for i in range(len(header))]
-        for row in [header] + rows:
-            print("  ".join(cell.ljust(widths[i]) for i, cell in enumerate(row)).rstrip())
+    print_table(header, rows, args.markdown)
     print(f"{args.runs} runs of each, in turn, after {args.warmup} warm-up runs")
     return 0 if met else 1
 

@@ -15,14 +15,6 @@ void CheckChartAngle(int angle, const char* part)
         throw ChartException(rtl::Format("%s Angle must be between 0 and 359 degrees", part));
 }
 
-void TChartAxisTitle::SetCaption(const std::string& value)
-{
-    if (value == caption_)
-        return;
-    caption_ = value;
-    Changed();
-}
-
 void TChartAxisTitle::SetAngle(int value)
 {
     CheckChartAngle(value, "Axis Title");

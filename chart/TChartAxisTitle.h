@@ -11,7 +11,7 @@ public:
     explicit TChartAxisTitle(TNotifyEvent onChange = {}) : TChartFontObject(std::move(onChange)) {}
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value);
+    void SetCaption(const std::string& value) { Store(caption_, value); }
     // Degrees, counter-clockwise. ChartException "Axis Title Angle must be between 0 and 359
     // degrees" outside 0..359; the angle then stays.
     int Angle() const { return angle_; }

@@ -1,12 +1,12 @@
 #include "chart/TChartFontObject.h"
 
-F2_DEFINE_CLASS(TChartFontObject, TPersistent, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TChartFontObject, TChangeNotifier, F2_NO_FACTORY)
 {
     c.Property("Font", &TChartFontObject::Font, &TChartFontObject::SetFont);
 }
 
 TChartFontObject::TChartFontObject(TNotifyEvent onChange)
-    : font_(std::make_unique<TFont>()), onChange_(std::move(onChange))
+    : TChangeNotifier(std::move(onChange)), font_(std::make_unique<TFont>())
 {
     // The chart's texts start in Arial, 8 points, black.
     font_->SetName("Arial");
@@ -16,12 +16,6 @@ TChartFontObject::TChartFontObject(TNotifyEvent onChange)
 }
 
 TChartFontObject::~TChartFontObject() = default;
-
-void TChartFontObject::Changed()
-{
-    if (onChange_)
-        onChange_(this);
-}
 
 void TChartFontObject::Assign(TPersistent* source)
 {

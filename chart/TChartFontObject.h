@@ -4,13 +4,12 @@
 // repaints the chart.
 
 #include "forms/TFont.h"
-#include "forms/TNotifyEvent.h"
-#include "forms/TPersistent.h"
+#include "forms/TChangeNotifier.h"
 
 #include <memory>
 
-class TChartFontObject : public TPersistent {
-    F2_CLASS(TChartFontObject, TPersistent)
+class TChartFontObject : public TChangeNotifier {
+    F2_CLASS(TChartFontObject, TChangeNotifier)
 public:
     explicit TChartFontObject(TNotifyEvent onChange = {});
     ~TChartFontObject() override;
@@ -20,10 +19,6 @@ public:
 
     void Assign(TPersistent* source) override;
 
-protected:
-    void Changed();
-
 private:
     std::unique_ptr<TFont> font_;
-    TNotifyEvent onChange_;
 };

@@ -1,6 +1,6 @@
 #include "chart/TChartGradient.h"
 
-F2_DEFINE_CLASS(TChartGradient, TPersistent, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TChartGradient, TChangeNotifier, F2_NO_FACTORY)
 {
     using G = TChartGradient;
     c.Property("Direction", &G::Direction, &G::SetDirection).Default(gdTopBottom);

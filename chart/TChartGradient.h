@@ -4,14 +4,12 @@
 
 #include "chart/TGradientDirection.h"
 #include "forms/TColor.h"
-#include "forms/TNotifyEvent.h"
-#include "forms/TPersistent.h"
-#include "rtl/StoreProperty.h"
+#include "forms/TChangeNotifier.h"
 
-class TChartGradient : public TPersistent {
-    F2_CLASS(TChartGradient, TPersistent)
+class TChartGradient : public TChangeNotifier {
+    F2_CLASS(TChartGradient, TChangeNotifier)
 public:
-    explicit TChartGradient(TNotifyEvent onChange = {}) : onChange_(std::move(onChange)) {}
+    explicit TChartGradient(TNotifyEvent onChange = {}) : TChangeNotifier(std::move(onChange)) {}
 
     TGradientDirection Direction() const { return direction_; }
     void SetDirection(TGradientDirection value) { Store(direction_, value); }
@@ -25,18 +23,8 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
-    template <class T>
-    void Store(T& field, T value)
-    {
-        rtl::StoreProperty(field, value, [this] {
-            if (onChange_)
-                onChange_(this);
-        });
-    }
-
     TGradientDirection direction_ = gdTopBottom;
     TColor startColor_ = clWhite;
     TColor endColor_ = clYellow;
     bool visible_ = false;
-    TNotifyEvent onChange_;
 };

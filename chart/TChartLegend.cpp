@@ -37,30 +37,6 @@ TChartLegend::TChartLegend(TNotifyEvent onChange)
 
 TChartLegend::~TChartLegend() = default;
 
-void TChartLegend::SetVisible(bool value)
-{
-    if (value == visible_)
-        return;
-    visible_ = value;
-    Changed();
-}
-
-void TChartLegend::SetAlignment(TLegendAlignment value)
-{
-    if (value == alignment_)
-        return;
-    alignment_ = value;
-    Changed();
-}
-
-void TChartLegend::SetColor(TColor value)
-{
-    if (value == color_)
-        return;
-    color_ = value;
-    Changed();
-}
-
 void TChartLegend::SetFrame(TChartPen* value) { frame_->Assign(value); }
 
 void TChartLegend::Draw(TChartCanvas3D& surface, platform::Rect& plot, const TCustomAxisPanel& chart) const

@@ -22,11 +22,11 @@ public:
     ~TChartLegend() override;
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { Store(visible_, value); }
     TLegendAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TLegendAlignment value);
+    void SetAlignment(TLegendAlignment value) { Store(alignment_, value); }
     TColor Color() const { return color_; }
-    void SetColor(TColor value);
+    void SetColor(TColor value) { Store(color_, value); }
     TChartPen* Frame() const { return frame_.get(); }
     void SetFrame(TChartPen* value);
     // Beside the plot (left or right) rather than above or below it.

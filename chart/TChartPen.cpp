@@ -11,22 +11,6 @@ TChartPen::TChartPen(TNotifyEvent onChange)
     SetOnChange(std::move(onChange));
 }
 
-void TChartPen::SetVisible(bool value)
-{
-    if (value == visible_)
-        return;
-    visible_ = value;
-    Changed();
-}
-
-void TChartPen::SetSmallDots(bool value)
-{
-    if (value == smallDots_)
-        return;
-    smallDots_ = value;
-    Changed();
-}
-
 void TChartPen::Assign(TPersistent* source)
 {
     if (auto* other = dynamic_cast<TChartPen*>(source)) {

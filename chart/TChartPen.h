@@ -11,9 +11,9 @@ public:
     explicit TChartPen(TNotifyEvent onChange = {});
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { Store(visible_, value); }
     bool SmallDots() const { return smallDots_; }
-    void SetSmallDots(bool value);
+    void SetSmallDots(bool value) { Store(smallDots_, value); }
 
     // Also copies Visible and SmallDots from another chart pen.
     void Assign(TPersistent* source) override;

@@ -425,38 +425,22 @@ void TChartSeries::ResolveAxes()
 
 void TChartSeries::SetHorizAxis(THorizAxis value)
 {
-    if (value == horizAxis_)
-        return;
-    horizAxis_ = value;
-    ResolveAxes();
-    RequestRepaint();
+    rtl::StoreProperty(horizAxis_, value, [this] { ResolveAxes(); RequestRepaint(); });
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
 {
-    if (value == vertAxis_)
-        return;
-    vertAxis_ = value;
-    ResolveAxes();
-    RequestRepaint();
+    rtl::StoreProperty(vertAxis_, value, [this] { ResolveAxes(); RequestRepaint(); });
 }
 
 void TChartSeries::SetCustomHorizAxis(TCustomChartAxis* axis)
 {
-    if (axis == customHorizAxis_)
-        return;
-    customHorizAxis_ = axis;
-    ResolveAxes();
-    RequestRepaint();
+    rtl::StoreProperty(customHorizAxis_, axis, [this] { ResolveAxes(); RequestRepaint(); });
 }
 
 void TChartSeries::SetCustomVertAxis(TCustomChartAxis* axis)
 {
-    if (axis == customVertAxis_)
-        return;
-    customVertAxis_ = axis;
-    ResolveAxes();
-    RequestRepaint();
+    rtl::StoreProperty(customVertAxis_, axis, [this] { ResolveAxes(); RequestRepaint(); });
 }
 
 bool TChartSeries::BelongsToAxis(const TCustomChartAxis* axis) const
@@ -473,18 +457,12 @@ bool TChartSeries::BelongsToAxis(const TCustomChartAxis* axis) const
 
 void TChartSeries::SetActive(bool value)
 {
-    if (value == active_)
-        return;
-    active_ = value;
-    RequestRepaint();
+    Store(active_, value);
 }
 
 void TChartSeries::SetSeriesColor(TColor value)
 {
-    if (value == seriesColor_)
-        return;
-    seriesColor_ = value;
-    RequestRepaint();
+    Store(seriesColor_, value);
 }
 
 void TChartSeries::SetColorEachPoint(bool value)
@@ -495,38 +473,6 @@ void TChartSeries::SetColorEachPoint(bool value)
     // Switching off forgets the palette colours: every point follows the series colour.
     if (!value)
         std::fill(pointColors_.begin(), pointColors_.end(), clDefault);
-    RequestRepaint();
-}
-
-void TChartSeries::SetTitle(const std::string& value)
-{
-    if (value == title_)
-        return;
-    title_ = value;
-    RequestRepaint();
-}
-
-void TChartSeries::SetValueFormat(const std::string& value)
-{
-    if (value == valueFormat_)
-        return;
-    valueFormat_ = value;
-    RequestRepaint();
-}
-
-void TChartSeries::SetPercentFormat(const std::string& value)
-{
-    if (value == percentFormat_)
-        return;
-    percentFormat_ = value;
-    RequestRepaint();
-}
-
-void TChartSeries::SetShowInLegend(bool value)
-{
-    if (value == showInLegend_)
-        return;
-    showInLegend_ = value;
     RequestRepaint();
 }
 

@@ -8,6 +8,7 @@
 #include "forms/TColor.h"
 #include "forms/TComponent.h"
 #include "forms/TNotifyEvent.h"
+#include "rtl/StoreProperty.h"
 
 #include <functional>
 #include <memory>
@@ -144,13 +145,13 @@ public:
     bool ColorEachPoint() const { return colorEachPoint_; }
     virtual void SetColorEachPoint(bool value);
     const std::string& Title() const { return title_; }
-    void SetTitle(const std::string& value);
+    void SetTitle(const std::string& value) { Store(title_, value); }
     const std::string& ValueFormat() const { return valueFormat_; }
-    void SetValueFormat(const std::string& value);
+    void SetValueFormat(const std::string& value) { Store(valueFormat_, value); }
     const std::string& PercentFormat() const { return percentFormat_; }
-    void SetPercentFormat(const std::string& value);
+    void SetPercentFormat(const std::string& value) { Store(percentFormat_, value); }
     bool ShowInLegend() const { return showInLegend_; }
-    void SetShowInLegend(bool value);
+    void SetShowInLegend(bool value) { Store(showInLegend_, value); }
     int Cursor() const { return cursor_; }
     void SetCursor(int value) { cursor_ = value; }
     const std::string& XLabelsSource() const { return xLabelsSource_; }
@@ -196,6 +197,10 @@ protected:
     void CheckPointIndex(int index) const;
 
 private:
+    // Every simple setter: nothing happens for the value already held, otherwise RequestRepaint() runs.
+    template <class T>
+    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { RequestRepaint(); }); }
+
     void ReleaseLists();
     void RemoveAllLinks();
     bool FollowsTransitively(const TChartSeries* other) const;

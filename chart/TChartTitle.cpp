@@ -30,22 +30,6 @@ TStrings* TChartTitle::Text() const { return text_.get(); }
 void TChartTitle::SetText(TStrings* value) { text_->Assign(value); }
 void TChartTitle::SetFrame(TChartHiddenPen* value) { frame_->Assign(value); }
 
-void TChartTitle::SetVisible(bool value)
-{
-    if (value == visible_)
-        return;
-    visible_ = value;
-    Changed();
-}
-
-void TChartTitle::SetAlignment(TAlignment value)
-{
-    if (value == alignment_)
-        return;
-    alignment_ = value;
-    Changed();
-}
-
 void TChartTitle::Draw(TChartCanvas3D& surface, platform::Rect& plot, bool atBottom) const
 {
     const int frameWidth = frame_->Visible() ? frame_->Width() : 0;

@@ -22,9 +22,9 @@ public:
     TStrings* Text() const;
     void SetText(TStrings* value);
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { Store(visible_, value); }
     TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment value);
+    void SetAlignment(TAlignment value) { Store(alignment_, value); }
     // Hidden by default; a visible frame adds its width on both sides of the text.
     TChartHiddenPen* Frame() const { return frame_.get(); }
     void SetFrame(TChartHiddenPen* value);

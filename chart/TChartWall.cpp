@@ -3,7 +3,7 @@
 #include "chart/TChartBrush.h"
 #include "chart/TChartPen.h"
 
-F2_DEFINE_CLASS(TChartWall, TPersistent, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TChartWall, TChangeNotifier, F2_NO_FACTORY)
 {
     using W = TChartWall;
     c.Property("Brush", &W::Brush, &W::SetBrush);
@@ -13,7 +13,7 @@ F2_DEFINE_CLASS(TChartWall, TPersistent, F2_NO_FACTORY)
     c.Property("Size", &W::Size, &W::SetSize).Default(0);
 }
 
-TChartWall::TChartWall(TNotifyEvent onChange) : onChange_(std::move(onChange))
+TChartWall::TChartWall(TNotifyEvent onChange) : TChangeNotifier(std::move(onChange))
 {
     const TNotifyEvent changed = [this](TObject*) { Changed(); };
     brush_ = std::make_unique<TChartBrush>(changed);
@@ -21,12 +21,6 @@ TChartWall::TChartWall(TNotifyEvent onChange) : onChange_(std::move(onChange))
 }
 
 TChartWall::~TChartWall() = default;
-
-void TChartWall::Changed()
-{
-    if (onChange_)
-        onChange_(this);
-}
 
 void TChartWall::SetBrush(TChartBrush* value) { brush_->Assign(value); }
 void TChartWall::SetPen(TChartPen* value) { pen_->Assign(value); }

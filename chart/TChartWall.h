@@ -4,17 +4,15 @@
 // walls take part in 3-D views only. Changes repaint the chart through the change handler.
 
 #include "forms/TColor.h"
-#include "forms/TNotifyEvent.h"
-#include "forms/TPersistent.h"
-#include "rtl/StoreProperty.h"
+#include "forms/TChangeNotifier.h"
 
 #include <memory>
 
 class TChartBrush;
 class TChartPen;
 
-class TChartWall : public TPersistent {
-    F2_CLASS(TChartWall, TPersistent)
+class TChartWall : public TChangeNotifier {
+    F2_CLASS(TChartWall, TChangeNotifier)
 public:
     explicit TChartWall(TNotifyEvent onChange = {});
     ~TChartWall() override;
@@ -34,14 +32,9 @@ public:
     void Assign(TPersistent* source) override;
 
 private:
-    void Changed();
-    template <class T>
-    void Store(T& field, T value) { rtl::StoreProperty(field, value, [this] { Changed(); }); }
-
     TColor color_ = clDefault;
     std::unique_ptr<TChartBrush> brush_;
     std::unique_ptr<TChartPen> pen_;
     bool dark3D_ = true;
     int size_ = 0;
-    TNotifyEvent onChange_;
 };

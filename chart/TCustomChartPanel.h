@@ -6,7 +6,6 @@
 
 #include "forms/TCustomPanel.h"
 #include "platform/Raster.h"
-#include "rtl/StoreProperty.h"
 
 #include <memory>
 
@@ -74,10 +73,6 @@ protected:
     void Paint() override;
     // The chart covers its whole area itself: the erase request is answered without erasing.
     void EraseBackground(platform::DeviceContext&) override {}
-
-    // Stores value and invalidates when it changed.
-    template <class T>
-    void Store(T& field, const T& value) { rtl::StoreProperty(field, value, [this] { Invalidate(); }); }
 
 private:
     bool repaintOnChange_ = false;

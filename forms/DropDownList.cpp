@@ -88,17 +88,6 @@ PopupResult DropDownList::MouseMove(Point p)
     return SetHot(index);
 }
 
-PopupResult DropDownList::MouseDown(Point p)
-{
-    if (!open_)
-        return {};
-    if (!bounds_.Contains(p)) {
-        Close();
-        return {true, true, std::nullopt};
-    }
-    return MouseMove(p);
-}
-
 PopupResult DropDownList::MouseUp(Point p)
 {
     if (!open_)

@@ -53,7 +53,6 @@ public:
     int ItemAt(platform::Point p) const;        // -1 outside the shown items
 
     PopupResult MouseMove(platform::Point p) override;
-    PopupResult MouseDown(platform::Point p) override;
     PopupResult MouseUp(platform::Point p) override;
     PopupResult Key(uint16_t key, bool alt) override;
     PopupResult Wheel(int notches) override;

@@ -25,7 +25,18 @@ public:
     virtual void Close() = 0;
 
     virtual PopupResult MouseMove(platform::Point p) = 0;
-    virtual PopupResult MouseDown(platform::Point p) = 0;
+    // A press outside closes the popup and is swallowed (the press that dismisses a popup does
+    // nothing else); a press inside moves the highlight as a mouse move does.
+    virtual PopupResult MouseDown(platform::Point p)
+    {
+        if (!IsOpen())
+            return {};
+        if (!Bounds().Contains(p)) {
+            Close();
+            return {true, true, std::nullopt};
+        }
+        return MouseMove(p);
+    }
     virtual PopupResult MouseUp(platform::Point p) = 0;
     // A key-down; alt tells that Alt was held (a system key).
     virtual PopupResult Key(uint16_t key, bool alt) = 0;

@@ -143,17 +143,6 @@ PopupResult PopupMenu::MouseMove(Point p)
     return SetHot(index >= 0 && items_[size_t(index)].separator ? -1 : index);
 }
 
-PopupResult PopupMenu::MouseDown(Point p)
-{
-    if (!open_)
-        return {};
-    if (!bounds_.Contains(p)) {
-        Close();
-        return {true, true, std::nullopt};
-    }
-    return MouseMove(p);
-}
-
 PopupResult PopupMenu::MouseUp(Point p)
 {
     if (!open_)

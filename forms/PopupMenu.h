@@ -68,7 +68,6 @@ public:
     int ItemAt(platform::Point p) const;              // -1 outside any item
 
     PopupResult MouseMove(platform::Point p) override;
-    PopupResult MouseDown(platform::Point p) override;
     PopupResult MouseUp(platform::Point p) override;
     PopupResult KeyDown(uint16_t key);
     // Alt makes no difference in a menu.

@@ -2,7 +2,7 @@
 
 #include "forms/TBitmap.h"
 
-F2_DEFINE_CLASS(TBrush, TPersistent, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TBrush, TChangeNotifier, F2_NO_FACTORY)
 {
     c.Property("Color", &TBrush::Color, &TBrush::SetColor).Default(clWhite);
     c.Property("Style", &TBrush::Style, &TBrush::SetStyle).Default(bsSolid);
@@ -15,22 +15,6 @@ void TBrush::SetColor(TColor color)
         return;
     color_ = color;
     style_ = style;
-    Changed();
-}
-
-void TBrush::SetStyle(TBrushStyle style)
-{
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
-}
-
-void TBrush::SetBitmap(TBitmap* bitmap)
-{
-    if (bitmap == bitmap_)
-        return;
-    bitmap_ = bitmap;
     Changed();
 }
 
@@ -55,10 +39,4 @@ platform::BrushSpec TBrush::PlatformSpec() const
     request.color = ColorToPixel(color_);
     request.style = platform::BrushStyle(style_);   // same order
     return request;
-}
-
-void TBrush::Changed()
-{
-    if (onChange_)
-        onChange_(this);
 }

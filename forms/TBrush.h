@@ -2,9 +2,8 @@
 // The brush shapes are filled with: colour and style, and an optional pattern bitmap.
 // Setters return early when nothing changes and otherwise raise OnChange once.
 
+#include "forms/TChangeNotifier.h"
 #include "forms/TColor.h"
-#include "forms/TNotifyEvent.h"
-#include "forms/TPersistent.h"
 #include "platform/DeviceContext.h"
 
 class TBitmap;
@@ -14,8 +13,8 @@ enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBD
 F2_ENUM_TYPE(TBrushStyle, "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
              "bsBDiagonal", "bsCross", "bsDiagCross");
 
-class TBrush : public TPersistent {
-    F2_CLASS(TBrush, TPersistent)
+class TBrush : public TChangeNotifier {
+    F2_CLASS(TBrush, TChangeNotifier)
 public:
     TBrush() = default;
 
@@ -23,24 +22,17 @@ public:
     // Setting a colour turns a clear brush solid (a colour is meant to be seen).
     void SetColor(TColor color);
     TBrushStyle Style() const { return style_; }
-    void SetStyle(TBrushStyle style);
+    void SetStyle(TBrushStyle style) { Store(style_, style); }
     // Not published and not owned: the bitmap stays the caller's. The platform has no pattern
     // brushes, so a brush with a bitmap fills with its colour.
     TBitmap* Bitmap() const { return bitmap_; }
-    void SetBitmap(TBitmap* bitmap);
-
-    const TNotifyEvent& OnChange() const { return onChange_; }
-    void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
+    void SetBitmap(TBitmap* bitmap) { Store(bitmap_, bitmap); }
 
     void Assign(TPersistent* source) override;
     virtual platform::BrushSpec PlatformSpec() const;
-
-protected:
-    virtual void Changed();
 
 private:
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
     TBitmap* bitmap_ = nullptr;
-    TNotifyEvent onChange_;
 };

@@ -18,14 +18,6 @@ TButton::TButton(TComponent* owner) : TButtonControl(owner)
     SetColor(clBtnFace);
 }
 
-void TButton::SetDefault(bool value)
-{
-    if (value == default_)
-        return;
-    default_ = value;
-    Invalidate();
-}
-
 bool TButton::IsActive() const
 {
     if (Focused())

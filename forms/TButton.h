@@ -11,7 +11,7 @@ public:
     explicit TButton(TComponent* owner);
 
     bool Default() const { return default_; }
-    void SetDefault(bool value);
+    void SetDefault(bool value) { Store(default_, value); }
     bool Cancel() const { return cancel_; }
     void SetCancel(bool value) { cancel_ = value; }
     // Enter presses this button now: it has the focus, or it is the default button and no

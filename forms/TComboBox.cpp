@@ -2,6 +2,7 @@
 
 #include "forms/ClassicLook.h"
 #include "forms/DropDownList.h"
+#include "forms/EditLine.h"
 #include "forms/TCustomForm.h"
 #include "forms/TPopupLayer.h"
 #include "forms/TStringList.h"
@@ -64,9 +65,7 @@ TCustomComboBox::TCustomComboBox(TComponent* owner)
     SetTabStop(true);
     SetColor(clWindow);
     items_->SetOnChange([this](TObject*) { ItemsChanged(); });
-    buffer_.SetClipboard(EditClipboard{
-        [] { return platform::CurrentDesktop().ClipboardText(); },
-        [](const std::string& text) { platform::CurrentDesktop().SetClipboardText(text); }});
+    buffer_.SetClipboard(EditLine::DesktopClipboard());
 }
 
 TCustomComboBox::~TCustomComboBox()
@@ -274,13 +273,7 @@ void TCustomComboBox::KeyDownDefault(uint16_t key, TShiftState shift)
     }
     if (style_ != csDropDown)
         return;
-    uint32_t modifiers = 0;
-    if (shift.Contains(ssShift))
-        modifiers |= platform::ModShift;
-    if (shift.Contains(ssCtrl))
-        modifiers |= platform::ModCtrl;
-    if (shift.Contains(ssAlt))
-        modifiers |= platform::ModAlt;
+    const uint32_t modifiers = EditLine::Modifiers(shift);
     const EditBuffer::KeyResult result = buffer_.KeyDown(key, modifiers);
     if (result.handled || result.changed)
         Edited(result.changed);
@@ -372,11 +365,7 @@ void TCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, i
             SetMouseCapture(false);
             DropDown();
         } else {
-            const int position = buffer_.PositionFromX(x - TextArea().left, Measure());
-            if (shift.Contains(ssDouble))
-                buffer_.DoubleClick(position);
-            else
-                buffer_.MouseDown(position, shift.Contains(ssShift));
+            EditLine::Press(buffer_, x - TextArea().left, shift, Measure());
             Invalidate();
         }
     }
@@ -532,27 +521,5 @@ void TCustomComboBox::PaintEditText(platform::DeviceContext& dc)
     const TextMeasure measure = Measure();
     const int cellHeight = dc.TextExtent("0").cy;
     const int top = area.top + (area.Height() - cellHeight) / 2;
-    const int first = std::max(buffer_.ScrollPos() - 1, 0);
-    const int last = std::min(buffer_.PositionFromX(area.Width(), measure) + 2, buffer_.Length());
-    const auto drawRange = [&](int start, int end) {
-        if (end > start)
-            dc.TextOut(area.left + buffer_.XFromPosition(start, measure), top, buffer_.TextRange(start, end));
-    };
-    if (!Enabled()) {
-        dc.SetTextColor(ColorToPixel(clGrayText));
-        drawRange(first, last);
-        return;
-    }
-    drawRange(first, last);
-    if (!Focused())
-        return;
-    if (buffer_.HasSelection()) {
-        const int x0 = area.left + buffer_.XFromPosition(buffer_.SelStart(), measure);
-        const int x1 = area.left + buffer_.XFromPosition(buffer_.SelEnd(), measure);
-        dc.FillRect({x0, top, x1, top + cellHeight}, platform::BrushSpec{ColorToPixel(clHighlight), platform::BrushStyle::Solid});
-        dc.SetTextColor(ColorToPixel(clHighlightText));
-        drawRange(std::max(buffer_.SelStart(), first), std::min(buffer_.SelEnd(), last));
-    }
-    const int caretX = area.left + buffer_.XFromPosition(buffer_.Caret(), measure);
-    dc.FillRect({caretX, top, caretX + 1, top + cellHeight}, platform::BrushSpec{ColorToPixel(clWindowText), platform::BrushStyle::Solid});
+    EditLine::Paint(dc, buffer_, area, top, cellHeight, measure, Enabled(), Focused());
 }

@@ -160,10 +160,7 @@ void TControl::SetVisible(bool visible)
 
 void TControl::SetEnabled(bool enabled)
 {
-    if (enabled == enabled_)
-        return;
-    enabled_ = enabled;
-    Perform(CM_ENABLEDCHANGED);
+    rtl::StoreProperty(enabled_, enabled, [this] { Perform(CM_ENABLEDCHANGED); });
 }
 
 bool TControl::Showing() const
@@ -233,18 +230,12 @@ void TControl::SetParentFont(bool value)
 
 void TControl::SetText(const std::string& text)
 {
-    if (text == text_)
-        return;
-    text_ = text;
-    Perform(CM_TEXTCHANGED);
+    rtl::StoreProperty(text_, text, [this] { Perform(CM_TEXTCHANGED); });
 }
 
 void TControl::SetCursor(TCursor cursor)
 {
-    if (cursor == cursor_)
-        return;
-    cursor_ = cursor;
-    Perform(CM_CURSORCHANGED);
+    rtl::StoreProperty(cursor_, cursor, [this] { Perform(CM_CURSORCHANGED); });
 }
 
 void TControl::SetAutoSize(bool value)

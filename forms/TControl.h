@@ -14,6 +14,7 @@
 #include "forms/TFont.h"
 #include "platform/DeviceContext.h"
 #include "platform/Raster.h"
+#include "rtl/StoreProperty.h"
 
 #include <memory>
 #include <string>
@@ -177,6 +178,11 @@ protected:
     void SetVisibleSilently(bool visible) { visible_ = visible; }
     // Off for controls that decide themselves what a click is (buttons).
     void SetClickEvents(bool value) { clickEvents_ = value; }
+
+    // A setter of something the control shows: the value already held changes nothing; a new
+    // one is stored and the control repaints.
+    template <class T>
+    void Store(T& field, const T& value) { rtl::StoreProperty(field, value, [this] { Invalidate(); }); }
 
     // Fixed-height defaults of subclasses, without invalidation.
     void InitBounds(int width, int height) { width_ = width; height_ = height; }

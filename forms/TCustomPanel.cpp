@@ -34,22 +34,6 @@ TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner)
     SetColor(clBtnFace);
 }
 
-void TCustomPanel::SetBevelOuter(TBevelCut value)
-{
-    if (value == bevelOuter_)
-        return;
-    bevelOuter_ = value;
-    Invalidate();
-}
-
-void TCustomPanel::SetBevelInner(TBevelCut value)
-{
-    if (value == bevelInner_)
-        return;
-    bevelInner_ = value;
-    Invalidate();
-}
-
 void TCustomPanel::SetBevelWidth(int value)
 {
     if (value < 1)
@@ -67,14 +51,6 @@ void TCustomPanel::SetBorderWidth(int value)
     if (value == borderWidth_)
         return;
     borderWidth_ = value;
-    Invalidate();
-}
-
-void TCustomPanel::SetAlignment(TAlignment value)
-{
-    if (value == alignment_)
-        return;
-    alignment_ = value;
     Invalidate();
 }
 

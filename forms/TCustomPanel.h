@@ -14,15 +14,15 @@ public:
     explicit TCustomPanel(TComponent* owner);
 
     TBevelCut BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TBevelCut value);
+    void SetBevelOuter(TBevelCut value) { Store(bevelOuter_, value); }
     TBevelCut BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TBevelCut value);
+    void SetBevelInner(TBevelCut value) { Store(bevelInner_, value); }
     int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int value);
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int value);
     TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment value);
+    void SetAlignment(TAlignment value) { Store(alignment_, value); }
 
 protected:
     void Paint() override;

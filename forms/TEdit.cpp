@@ -1,6 +1,7 @@
 #include "forms/TEdit.h"
 
 #include "forms/ClassicLook.h"
+#include "forms/EditLine.h"
 #include "forms/EditMenu.h"
 #include "forms/TCustomForm.h"
 #include "forms/TPopupLayer.h"
@@ -29,9 +30,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TCustomControl(owner)
     SetTabStop(true);
     SetColor(clWindow);
     SetCursor(crIBeam);
-    buffer_.SetClipboard(EditClipboard{
-        [] { return platform::CurrentDesktop().ClipboardText(); },
-        [](const std::string& text) { platform::CurrentDesktop().SetClipboardText(text); }});
+    buffer_.SetClipboard(EditLine::DesktopClipboard());
 }
 
 void TCustomEdit::SetText(const std::string& text)
@@ -69,13 +68,7 @@ void TCustomEdit::Edited(bool changed)
 
 void TCustomEdit::KeyDownDefault(uint16_t key, TShiftState shift)
 {
-    uint32_t modifiers = 0;
-    if (shift.Contains(ssShift))
-        modifiers |= platform::ModShift;
-    if (shift.Contains(ssCtrl))
-        modifiers |= platform::ModCtrl;
-    if (shift.Contains(ssAlt))
-        modifiers |= platform::ModAlt;
+    const uint32_t modifiers = EditLine::Modifiers(shift);
     if (key == platform::vk::Apps || (key == platform::vk::F10 && modifiers == platform::ModShift)) {
         // At the caret, just below the text line, as classic edits place it.
         const platform::Rect area = TextArea();
@@ -142,12 +135,7 @@ void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y
             SetFocus();
             focusingByMouse_ = false;
         }
-        const platform::Rect area = TextArea();
-        const int position = buffer_.PositionFromX(x - area.left, Measure());
-        if (shift.Contains(ssDouble))
-            buffer_.DoubleClick(position);
-        else
-            buffer_.MouseDown(position, shift.Contains(ssShift));
+        EditLine::Press(buffer_, x - TextArea().left, shift, Measure());
         Invalidate();
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -202,36 +190,5 @@ void TCustomEdit::Paint()
     textDc.IntersectClip(inner);
     textDc.SetBackMode(platform::BackgroundMode::Transparent);
     textDc.SetTextAlign(platform::textalign::Left | platform::textalign::Top);
-    const int top = area.top + 1;
-    // Only the characters in view are drawn (one more on each side for ink that overhangs its
-    // cell): a pasted text of many thousands of characters costs no more to paint than a short
-    // one. Glyphs sit at whole-pixel advances, so a part drawn at its own x gives the same pixels.
-    const int first = std::max(buffer_.ScrollPos() - 1, 0);
-    const int last = std::min(buffer_.PositionFromX(area.Width(), measure) + 2, buffer_.Length());
-    const auto drawRange = [&](int start, int end) {
-        if (end > start)
-            textDc.TextOut(area.left + buffer_.XFromPosition(start, measure), top, buffer_.TextRange(start, end));
-    };
-    if (!Enabled()) {
-        textDc.SetTextColor(ColorToPixel(clGrayText));
-        drawRange(first, last);
-        return;
-    }
-    drawRange(first, last);
-    if (!Focused())
-        return;
-    // The selection is drawn over the plain text in the highlight colours.
-    const platform::Size cell = textDc.TextExtent("0");
-    if (buffer_.HasSelection()) {
-        const int x0 = area.left + buffer_.XFromPosition(buffer_.SelStart(), measure);
-        const int x1 = area.left + buffer_.XFromPosition(buffer_.SelEnd(), measure);
-        textDc.FillRect({x0, top, x1, top + cell.cy},
-                        platform::BrushSpec{ColorToPixel(clHighlight), platform::BrushStyle::Solid});
-        textDc.SetTextColor(ColorToPixel(clHighlightText));
-        drawRange(std::max(buffer_.SelStart(), first), std::min(buffer_.SelEnd(), last));
-    }
-    // The caret: a steady one-pixel bar (there are no timers to blink it).
-    const int caretX = area.left + buffer_.XFromPosition(buffer_.Caret(), measure);
-    textDc.FillRect({caretX, top, caretX + 1, top + cell.cy},
-                    platform::BrushSpec{ColorToPixel(clWindowText), platform::BrushStyle::Solid});
+    EditLine::Paint(textDc, buffer_, area, area.top + 1, textDc.TextExtent("0").cy, measure, Enabled(), Focused());
 }

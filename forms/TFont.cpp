@@ -2,7 +2,7 @@
 
 #include "rtl/NumberText.h"
 
-F2_DEFINE_CLASS(TFont, TPersistent, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TFont, TChangeNotifier, F2_NO_FACTORY)
 {
     c.Property("Charset", &TFont::Charset, &TFont::SetCharset).Default(DEFAULT_CHARSET);
     c.Property("Color", &TFont::Color, &TFont::SetColor);
@@ -22,14 +22,6 @@ void TFont::SetName(const std::string& name)
     Changed();
 }
 
-void TFont::SetHeight(int height)
-{
-    if (height == height_)
-        return;
-    height_ = height;
-    Changed();
-}
-
 int TFont::Size() const
 {
     return -rtl::MulDiv(height_, 72, pixelsPerInch_);
@@ -45,38 +37,6 @@ void TFont::SetPixelsPerInch(int ppi)
     // A density of 0 or less cannot convert sizes; ignore it rather than divide by it.
     if (ppi > 0)
         pixelsPerInch_ = ppi;
-}
-
-void TFont::SetStyle(TFontStyles style)
-{
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
-}
-
-void TFont::SetColor(TColor color)
-{
-    if (color == color_)
-        return;
-    color_ = color;
-    Changed();
-}
-
-void TFont::SetCharset(TFontCharset charset)
-{
-    if (charset == charset_)
-        return;
-    charset_ = charset;
-    Changed();
-}
-
-void TFont::SetPitch(TFontPitch pitch)
-{
-    if (pitch == pitch_)
-        return;
-    pitch_ = pitch;
-    Changed();
 }
 
 void TFont::Assign(TPersistent* source)
@@ -115,10 +75,4 @@ platform::FontSpec TFont::PlatformSpec() const
     request.underline = style_.Contains(fsUnderline);
     request.strikeOut = style_.Contains(fsStrikeOut);
     return request;
-}
-
-void TFont::Changed()
-{
-    if (onChange_)
-        onChange_(this);
 }

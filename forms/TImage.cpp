@@ -24,22 +24,6 @@ TImage::~TImage()
     picture_->SetOnChange(nullptr);
 }
 
-void TImage::SetStretch(bool value)
-{
-    if (value == stretch_)
-        return;
-    stretch_ = value;
-    Invalidate();
-}
-
-void TImage::SetCenter(bool value)
-{
-    if (value == center_)
-        return;
-    center_ = value;
-    Invalidate();
-}
-
 void TImage::Loaded()
 {
     TGraphicControl::Loaded();

@@ -20,9 +20,9 @@ public:
     TPicture* Picture() const { return picture_.get(); }
     void SetPicture(TPicture* picture) { picture_->Assign(picture); }
     bool Stretch() const { return stretch_; }
-    void SetStretch(bool value);
+    void SetStretch(bool value) { Store(stretch_, value); }
     bool Center() const { return center_; }
-    void SetCenter(bool value);
+    void SetCenter(bool value) { Store(center_, value); }
     void Loaded() override;
 
 protected:

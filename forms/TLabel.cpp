@@ -18,22 +18,6 @@ TLabel::TLabel(TComponent* owner) : TGraphicControl(owner)
     SetAutoSize(true);
 }
 
-void TLabel::SetAlignment(TAlignment alignment)
-{
-    if (alignment == alignment_)
-        return;
-    alignment_ = alignment;
-    Invalidate();
-}
-
-void TLabel::SetTransparent(bool transparent)
-{
-    if (transparent == transparent_)
-        return;
-    transparent_ = transparent;
-    Invalidate();
-}
-
 void TLabel::Loaded()
 {
     TGraphicControl::Loaded();

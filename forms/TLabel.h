@@ -12,9 +12,9 @@ public:
     explicit TLabel(TComponent* owner);
 
     TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment alignment);
+    void SetAlignment(TAlignment alignment) { Store(alignment_, alignment); }
     bool Transparent() const { return transparent_; }
-    void SetTransparent(bool transparent);
+    void SetTransparent(bool transparent) { Store(transparent_, transparent); }
     void Loaded() override;
 
 protected:

@@ -1,35 +1,11 @@
 #include "forms/TPen.h"
 
-F2_DEFINE_CLASS(TPen, TPersistent, F2_NO_FACTORY)
+F2_DEFINE_CLASS(TPen, TChangeNotifier, F2_NO_FACTORY)
 {
     c.Property("Color", &TPen::Color, &TPen::SetColor).Default(clBlack);
     c.Property("Mode", &TPen::Mode, &TPen::SetMode).Default(pmCopy);
     c.Property("Style", &TPen::Style, &TPen::SetStyle).Default(psSolid);
     c.Property("Width", &TPen::Width, &TPen::SetWidth).Default(1);
-}
-
-void TPen::SetColor(TColor color)
-{
-    if (color == color_)
-        return;
-    color_ = color;
-    Changed();
-}
-
-void TPen::SetMode(TPenMode mode)
-{
-    if (mode == mode_)
-        return;
-    mode_ = mode;
-    Changed();
-}
-
-void TPen::SetStyle(TPenStyle style)
-{
-    if (style == style_)
-        return;
-    style_ = style;
-    Changed();
 }
 
 void TPen::SetWidth(int width)
@@ -39,14 +15,6 @@ void TPen::SetWidth(int width)
     if (width == width_)
         return;
     width_ = width;
-    Changed();
-}
-
-void TPen::SetAlternate(bool alternate)
-{
-    if (alternate == alternate_)
-        return;
-    alternate_ = alternate;
     Changed();
 }
 
@@ -85,10 +53,4 @@ platform::PenSpec TPen::PlatformSpec() const
     default: request.mode = platform::PenMode::Copy; break;
     }
     return request;
-}
-
-void TPen::Changed()
-{
-    if (onChange_)
-        onChange_(this);
 }

@@ -40,15 +40,20 @@ void TPopupLayer::Open(PopupMenu menu, Point at, std::function<void(int)> chosen
     owner_ = owner;
 }
 
-void TPopupLayer::OpenList(DropDownList list, TWinControl* target)
+void TPopupLayer::Show(PopupContent& content, TWinControl* target)
 {
-    Close();
-    list_ = std::move(list);
-    showing_ = &list_;
+    showing_ = &content;
     target_ = target ? target->Handle() : 0;
     chosen_ = nullptr;
     owner_ = nullptr;
     pendingRelease_ = 0;
+}
+
+void TPopupLayer::OpenList(DropDownList list, TWinControl* target)
+{
+    Close();
+    list_ = std::move(list);
+    Show(list_, target);
     form_.InvalidateFormRect(list_.Bounds());
 }
 
@@ -70,11 +75,7 @@ void TPopupLayer::Open(PopupMenu menu, Point at, TWinControl* target)
 {
     Close();
     menu_ = std::move(menu);
-    showing_ = &menu_;
-    target_ = target ? target->Handle() : 0;
-    chosen_ = nullptr;
-    owner_ = nullptr;
-    pendingRelease_ = 0;
+    Show(menu_, target);
     const TFont& font = font_;
     const TextMeasure measure = [&font](std::string_view text) { return TControl::TextSize(font, text).cx; };
     menu_.Open(at, Rect{0, 0, form_.Width(), form_.Height()}, measure, TControl::TextSize(font_, "0").cy);

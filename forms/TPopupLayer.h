@@ -66,6 +66,8 @@ public:
     void Paint(platform::DeviceContext& dc, const platform::Rect& area) const;
 
 private:
+    // Makes content (just opened) the one shown, for target; no chosen callback yet.
+    void Show(PopupContent& content, TWinControl* target);
     void Apply(const PopupResult& result, const platform::Rect& before);
     bool TakeRelease(const TMsg& msg);
     PopupContent& Content() { return *showing_; }

@@ -78,22 +78,6 @@ void TTextTable::SetDefaultRowHeight(int height)
     Invalidate();
 }
 
-void TTextTable::SetBorderStyle(TFormBorderStyle style)
-{
-    if (style == borderStyle_)
-        return;
-    borderStyle_ = style;
-    Invalidate();
-}
-
-void TTextTable::SetGridLines(bool value)
-{
-    if (value == gridLines_)
-        return;
-    gridLines_ = value;
-    Invalidate();
-}
-
 std::string TTextTable::Cell(int col, int row) const
 {
     return Inside(col, row) ? cells_[size_t(row) * size_t(colCount_) + size_t(col)].text : std::string();

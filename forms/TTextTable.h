@@ -30,9 +30,9 @@ public:
     void SetDefaultRowHeight(int height);
     // bsNone: no frame; any other style: the sunken 2-pixel frame.
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(TFormBorderStyle style);
+    void SetBorderStyle(TFormBorderStyle style) { Store(borderStyle_, style); }
     bool GridLines() const { return gridLines_; }
-    void SetGridLines(bool value);
+    void SetGridLines(bool value) { Store(gridLines_, value); }
 
     // Cells, by column and row; reading outside the table gives "", writing there is ignored.
     std::string Cell(int col, int row) const;

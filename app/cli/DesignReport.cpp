@@ -104,6 +104,16 @@ void SectionJson(TJsonWriter& json, const TSectionReport& s, const char* a, cons
     }
 }
 
+// What a section's report says alike for both kinds: the ideal fc and Q of its computed parts
+// and the series its standard values come from.
+void DescribeIdeal(TSectionReport& report, const design::TSection& section, const design::TStandardSeries& series)
+{
+    report.idealFcHz = section.NaturalFrequencyHz();
+    report.idealQ = section.Q();
+    report.series = series.Name();
+    report.seriesDigits = series.Digits();
+}
+
 } // namespace
 
 TDesignReport ComputeDesignReport(const TRequest& request)
@@ -118,10 +128,7 @@ TDesignReport ComputeDesignReport(const TRequest& request)
     lp.second = d.c2;
     const design::TLowPassParts lowParts = design::LowPassParts(d, r);
     const design::TSection lowSection = design::TSection::LowPass(lowParts);
-    lp.idealFcHz = lowSection.NaturalFrequencyHz();
-    lp.idealQ = lowSection.Q();
-    lp.series = request.capSeries.Name();
-    lp.seriesDigits = request.capSeries.Digits();
+    DescribeIdeal(lp, lowSection, request.capSeries);
     lp.nearest = design::NearestLowPassPair(fc, q, r, d.components.c1, d.components.c2, request.capSeries);
     lp.best = design::BestLowPassPair(fc, q, r, d.components.c1, d.components.c2, request.capSeries);
     lp.gbwNeededHz = design::LowPassGbwNeeded(lowParts, request.opAmp.a0);
@@ -131,10 +138,7 @@ TDesignReport ComputeDesignReport(const TRequest& request)
     hp.second = d.r2;
     const design::THighPassParts highParts = design::HighPassParts(d, c);
     const design::TSection highSection = design::TSection::HighPass(highParts);
-    hp.idealFcHz = highSection.NaturalFrequencyHz();
-    hp.idealQ = highSection.Q();
-    hp.series = request.resSeries.Name();
-    hp.seriesDigits = request.resSeries.Digits();
+    DescribeIdeal(hp, highSection, request.resSeries);
     hp.nearest = design::NearestHighPassPair(fc, q, c, d.components.r1, d.components.r2, request.resSeries);
     hp.best = design::BestHighPassPair(fc, q, c, d.components.r1, d.components.r2, request.resSeries);
     hp.gbwNeededHz = design::HighPassGbwNeeded(highParts, request.opAmp.a0);

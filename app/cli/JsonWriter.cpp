@@ -19,38 +19,41 @@ void TJsonWriter::Separate()
     }
 }
 
-TJsonWriter& TJsonWriter::BeginObject()
+TJsonWriter& TJsonWriter::Open(char bracket)
 {
     Separate();
-    text_ += '{';
+    text_ += bracket;
     first_.push_back(true);
     return *this;
+}
+
+TJsonWriter& TJsonWriter::Close(char bracket)
+{
+    text_ += bracket;
+    first_.pop_back();
+    if (first_.empty())
+        text_ += '\n';
+    return *this;
+}
+
+TJsonWriter& TJsonWriter::BeginObject()
+{
+    return Open('{');
 }
 
 TJsonWriter& TJsonWriter::EndObject()
 {
-    text_ += '}';
-    first_.pop_back();
-    if (first_.empty())
-        text_ += '\n';
-    return *this;
+    return Close('}');
 }
 
 TJsonWriter& TJsonWriter::BeginArray()
 {
-    Separate();
-    text_ += '[';
-    first_.push_back(true);
-    return *this;
+    return Open('[');
 }
 
 TJsonWriter& TJsonWriter::EndArray()
 {
-    text_ += ']';
-    first_.pop_back();
-    if (first_.empty())
-        text_ += '\n';
-    return *this;
+    return Close(']');
 }
 
 TJsonWriter& TJsonWriter::Key(std::string_view key)

@@ -27,6 +27,10 @@ public:
     const std::string& Text() const { return text_; }
 
 private:
+    // An object or array: its bracket opens a level; the closing one ends it (and the text,
+    // with a line end, when it was the outermost).
+    TJsonWriter& Open(char bracket);
+    TJsonWriter& Close(char bracket);
     void Separate();
     static void AppendString(std::string& out, std::string_view value);
 

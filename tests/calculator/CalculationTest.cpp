@@ -1,7 +1,7 @@
 // "Go": validation of the four fields, clamping, component values and their markers, run
 // through the real main window on the headless desktop.
 
-#include "ProgramHarness.h"
+#include "CalculatorWindow.h"
 
 #include "app/Unit1.h"
 #include "forms/TApplication.h"
@@ -15,27 +15,8 @@
 
 namespace {
 
-class Calculation : public ::testing::Test {
+class Calculation : public CalculatorWindow {
 protected:
-    ProgramHarness app;
-
-    // Fills the four fields (by typing) and presses "Go" with Enter.
-    void Go(const std::string& fc, const std::string& q, const std::string& r, const std::string& c)
-    {
-        app.Enter("Edit1", fc);
-        app.Enter("Edit2", q);
-        app.Enter("Edit3", r);
-        app.Enter("Edit4", c);
-        app.Click("Button2");
-    }
-    std::string LowPass() const
-    {
-        return app.Text("Label7") + " " + app.Text("Label9") + " | " + app.Text("Label8") + " " + app.Text("Label10");
-    }
-    std::string HighPass() const
-    {
-        return app.Text("Label15") + " " + app.Text("Label17") + " | " + app.Text("Label16") + " " + app.Text("Label18");
-    }
     bool AnyMarker() const
     {
         return app.Visible("Label12") || app.Visible("Label22") || app.Visible("Label25") || app.Visible("Label23");

@@ -189,6 +189,28 @@ TEST_F(Input, UnitButtonsSetTheMultipliersAndResetResults)
     EXPECT_EQ(CapMultiplier, 1e-6);
     app.Click("RadioButton3");
     EXPECT_EQ(CapMultiplier, 1e-9);
+
+    // The capacitor unit concerns the high-pass section only: its results go back to "0" and
+    // its markers go, while the low-pass results stay.
+    const auto changeUnitAfterGo = [this](const char* button) {
+        ASSERT_NE(app.Text("Label15"), "0") << button;
+        ASSERT_TRUE(app.Visible("Label25") || app.Visible("Label23")) << button;
+        const std::string lowPass = app.Text("Label7") + " " + app.Text("Label8");
+        app.Click(button);
+        EXPECT_EQ(app.Text("Label15"), "0") << button;
+        EXPECT_EQ(app.Text("Label16"), "0") << button;
+        EXPECT_FALSE(app.Visible("Label25") || app.Visible("Label23")) << button;
+        EXPECT_EQ(app.Text("Label7") + " " + app.Text("Label8"), lowPass) << button;
+    };
+    app.Click("RadioButton1");   // Hz
+    GoWithMarkers();             // in nF: R1 3 kOhm, marked
+    changeUnitAfterGo("RadioButton4");
+    app.Enter("Edit1", "1");
+    app.Enter("Edit2", "0,3");
+    app.Enter("Edit3", "0,1");
+    app.Enter("Edit4", "0,01");   // uF: R1 26525,8 kOhm, marked
+    app.Click("Button2");
+    changeUnitAfterGo("RadioButton3");
 }
 
 TEST_F(Input, FilterFamiliesPresetQ)

@@ -1,7 +1,7 @@
 // fc in kHz and capacitors in uF, as the main window shows them: the lower limit of fc in
 // kilohertz, and component values that cross from nanofarads into microfarads.
 
-#include "ProgramHarness.h"
+#include "CalculatorWindow.h"
 
 #include "chart/TChartSeries.h"
 #include "forms/TColor.h"
@@ -13,26 +13,8 @@
 
 namespace {
 
-class OtherUnits : public ::testing::Test {
+class OtherUnits : public CalculatorWindow {
 protected:
-    ProgramHarness app;
-
-    void Go(const std::string& fc, const std::string& q, const std::string& r, const std::string& c)
-    {
-        app.Enter("Edit1", fc);
-        app.Enter("Edit2", q);
-        app.Enter("Edit3", r);
-        app.Enter("Edit4", c);
-        app.Click("Button2");
-    }
-    std::string LowPass() const
-    {
-        return app.Text("Label7") + " " + app.Text("Label9") + " | " + app.Text("Label8") + " " + app.Text("Label10");
-    }
-    std::string HighPass() const
-    {
-        return app.Text("Label15") + " " + app.Text("Label17") + " | " + app.Text("Label16") + " " + app.Text("Label18");
-    }
     // The points of a chart's curve, or a description of the first one that is no number.
     std::string CurveFault(const std::string& chart) const
     {

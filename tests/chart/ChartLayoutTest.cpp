@@ -29,8 +29,38 @@ public:
     TLineSeries* Series2 = nullptr;
 };
 
+// An axis of the calculator's charts: no labels, a bold black Arial title; `extra` follows its
+// Labels line.
+std::string AxisLines(const std::string& axis, const std::string& caption, const std::string& extra = {})
+{
+    std::string lines = "    " + axis + ".ExactDateTime = false\n    " + axis + ".Labels = false\n" + extra;
+    lines += "    " + axis + ".Title.Caption = \"" + caption + "\"\n";
+    for (const char* font : {"Charset = DEFAULT_CHARSET", "Color = clBlack", "Height = -11", "Name = \"Arial\"",
+                             "Style = [fsBold]"})
+        lines += "    " + axis + ".Title.Font." + font + "\n";
+    return lines;
+}
+
+// What both chart blocks of the main window's layout set alike: the axes, and the pointer and
+// value lists of their series.
+const std::string kAxes = AxisLines("BottomAxis", "f", "    BottomAxis.Logarithmic = true\n") +
+                          AxisLines("LeftAxis", "dB") + "    Legend.Visible = false\n    View3D = false\n";
+const char* const kSeriesPoints = R"(
+      Pointer.InflateMargins = true
+      Pointer.Style = psRectangle
+      Pointer.Visible = false
+      XValues.DateTime = false
+      XValues.Name = "X"
+      XValues.Multiplier = 1.0
+      XValues.Order = loAscending
+      YValues.DateTime = false
+      YValues.Name = "Y"
+      YValues.Multiplier = 1.0
+      YValues.Order = loNone
+)";
+
 // The two chart blocks of the main window's layout, as the layout gives them.
-const char* const kCharts = R"(
+const std::string kCharts = R"(
 Form1 : TChartLayoutForm {
   Chart3 : TChart {
     Left = 8
@@ -45,26 +75,7 @@ Form1 : TChartLayoutForm {
     Gradient.Visible = true
     Title.Text.Strings = ( "TChart" )
     Title.Visible = false
-    BottomAxis.ExactDateTime = false
-    BottomAxis.Labels = false
-    BottomAxis.Logarithmic = true
-    BottomAxis.Title.Caption = "f"
-    BottomAxis.Title.Font.Charset = DEFAULT_CHARSET
-    BottomAxis.Title.Font.Color = clBlack
-    BottomAxis.Title.Font.Height = -11
-    BottomAxis.Title.Font.Name = "Arial"
-    BottomAxis.Title.Font.Style = [fsBold]
-    LeftAxis.ExactDateTime = false
-    LeftAxis.Labels = false
-    LeftAxis.Title.Caption = "dB"
-    LeftAxis.Title.Font.Charset = DEFAULT_CHARSET
-    LeftAxis.Title.Font.Color = clBlack
-    LeftAxis.Title.Font.Height = -11
-    LeftAxis.Title.Font.Name = "Arial"
-    LeftAxis.Title.Font.Style = [fsBold]
-    Legend.Visible = false
-    View3D = false
-    View3DOptions.Elevation = 315
+)" + kAxes + R"(    View3DOptions.Elevation = 315
     View3DOptions.Orthogonal = false
     View3DOptions.Perspective = 0
     View3DOptions.Rotation = 360
@@ -78,18 +89,7 @@ Form1 : TChartLayoutForm {
       SeriesColor = clBlue
       Dark3D = false
       LinePen.Width = 2
-      Pointer.InflateMargins = true
-      Pointer.Style = psRectangle
-      Pointer.Visible = false
-      XValues.DateTime = false
-      XValues.Name = "X"
-      XValues.Multiplier = 1.0
-      XValues.Order = loAscending
-      YValues.DateTime = false
-      YValues.Name = "Y"
-      YValues.Multiplier = 1.0
-      YValues.Order = loNone
-    }
+)" + std::string(kSeriesPoints) + R"(    }
   }
   Chart2 : TChart {
     Left = 0
@@ -104,26 +104,7 @@ Form1 : TChartLayoutForm {
     Gradient.Visible = true
     Title.Text.Strings = ( "TChart" )
     Title.Visible = false
-    BottomAxis.ExactDateTime = false
-    BottomAxis.Labels = false
-    BottomAxis.Logarithmic = true
-    BottomAxis.Title.Caption = "f"
-    BottomAxis.Title.Font.Charset = DEFAULT_CHARSET
-    BottomAxis.Title.Font.Color = clBlack
-    BottomAxis.Title.Font.Height = -11
-    BottomAxis.Title.Font.Name = "Arial"
-    BottomAxis.Title.Font.Style = [fsBold]
-    LeftAxis.ExactDateTime = false
-    LeftAxis.Labels = false
-    LeftAxis.Title.Caption = "dB"
-    LeftAxis.Title.Font.Charset = DEFAULT_CHARSET
-    LeftAxis.Title.Font.Color = clBlack
-    LeftAxis.Title.Font.Height = -11
-    LeftAxis.Title.Font.Name = "Arial"
-    LeftAxis.Title.Font.Style = [fsBold]
-    Legend.Visible = false
-    View3D = false
-    BevelInner = bvLowered
+)" + kAxes + R"(    BevelInner = bvLowered
     BevelOuter = bvLowered
     TabOrder = 1
 
@@ -132,18 +113,7 @@ Form1 : TChartLayoutForm {
       Marks.Visible = false
       SeriesColor = clRed
       LinePen.Width = 2
-      Pointer.InflateMargins = true
-      Pointer.Style = psRectangle
-      Pointer.Visible = false
-      XValues.DateTime = false
-      XValues.Name = "X"
-      XValues.Multiplier = 1.0
-      XValues.Order = loAscending
-      YValues.DateTime = false
-      YValues.Name = "Y"
-      YValues.Multiplier = 1.0
-      YValues.Order = loNone
-    }
+)" + std::string(kSeriesPoints) + R"(    }
   }
 }
 )";

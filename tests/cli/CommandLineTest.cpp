@@ -9,6 +9,7 @@
 #include "app/design/Section.h"
 #include "app/design/StandardPair.h"
 #include "app/design/WindowDesign.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -33,15 +34,6 @@ CliRun Cli(std::vector<std::string_view> args)
 std::vector<std::string_view> Design(std::string_view fc, std::string_view q, std::string_view r, std::string_view c)
 {
     return {"design", "--fc", fc, "--q", q, "--r", r, "--c", c, "--format", "json"};
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 } // namespace
@@ -113,6 +105,12 @@ TEST(CommandLine, LimitsAreAcceptedInclusiveAsTheWindowAcceptsThem)
         EXPECT_EQ(r.code, 0) << args[2] << " " << r.err;
         EXPECT_NO_THROW(JsonValue::Parse(r.out)) << r.out;
     }
+    // The sweep's point count at both ends of its range: a header, then each section's points.
+    for (const char* points : {"2", "100000"}) {
+        const CliRun r = Cli({"sweep", "--fc", "1k", "--q", "1", "--points", points});
+        EXPECT_EQ(r.code, 0) << points << " " << r.err;
+        EXPECT_EQ(Lines(r.out).size(), 2 * size_t(std::stoi(points)) + 1) << points;
+    }
 }
 
 TEST(CommandLine, ValuesAreTypedInTheUnitsTheWindowWouldUse)
@@ -145,6 +143,13 @@ TEST(CommandLine, ValuesAreTypedInTheUnitsTheWindowWouldUse)
         EXPECT_EQ(window["r"].String(), "4,7");
         EXPECT_EQ(json["input"]["fc_hz"].Number(), c.fcHz);
         EXPECT_EQ(json["input"]["r_ohm"].Number(), 4700);
+    }
+    // The resistor's unit in every spelling: ohm in any case, the Greek capital omega and the
+    // ohm sign.
+    for (const char* r4k7 : {"4k7", "4k7Ohm", "4k7ohm", "4.7kOHM", "4k7\u03A9", "4k7\u2126"}) {
+        const CliRun r = Cli(Design("1k", "1", r4k7, "10n"));
+        ASSERT_EQ(r.code, 0) << r4k7 << " " << r.err;
+        EXPECT_EQ(JsonValue::Parse(r.out)["input"]["r_ohm"].Number(), 4700) << r4k7;
     }
     // The families preset the window's Q values.
     const std::pair<const char*, double> families[] = {{"bessel", 0.58}, {"Butterworth", 0.71}, {"chebyshev-0.5", 0.86},

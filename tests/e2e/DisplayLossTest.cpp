@@ -9,6 +9,7 @@
 #include "tests/e2e/WindowManager.h"
 #include "tests/e2e/XDisplay.h"
 #include "tests/e2e/XTools.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -48,15 +49,6 @@ Ending AwaitEnd(ChildProcess& program, Clock::time_point since, std::chrono::mil
     }
     ending.output = FileText(logFile);
     return ending;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // Ended with a non-zero code and exactly one line "filter2: ...<what>...".

@@ -50,6 +50,19 @@ std::string Unquote(const std::string& value)
     return out;
 }
 
+// The value in an xprop line "NAME(TYPE) = value", without the line's end; empty when the
+// property is not set.
+std::string PropertyValue(const std::string& text)
+{
+    auto eq = text.find(" = ");
+    if (eq == std::string::npos)
+        return "";
+    std::string value = text.substr(eq + 3);
+    while (!value.empty() && (value.back() == '\n' || value.back() == ' '))
+        value.pop_back();
+    return value;
+}
+
 } // namespace
 
 ToolResult XTools::Try(const std::vector<std::string>& argv, std::chrono::milliseconds timeout) const
@@ -103,26 +116,12 @@ std::string XTools::PropertyDump(XWindow window, const std::string& name) const
 
 std::string XTools::Property(XWindow window, const std::string& name) const
 {
-    std::string text = PropertyDump(window, name);
-    auto eq = text.find(" = ");
-    if (eq == std::string::npos)
-        return "";
-    std::string value = text.substr(eq + 3);
-    while (!value.empty() && (value.back() == '\n' || value.back() == ' '))
-        value.pop_back();
-    return value;
+    return PropertyValue(PropertyDump(window, name));
 }
 
 std::string XTools::RootProperty(const std::string& name) const
 {
-    std::string text = Output({"xprop", "-root", name});
-    auto eq = text.find(" = ");
-    if (eq == std::string::npos)
-        return "";
-    std::string value = text.substr(eq + 3);
-    while (!value.empty() && (value.back() == '\n' || value.back() == ' '))
-        value.pop_back();
-    return value;
+    return PropertyValue(Output({"xprop", "-root", name}));
 }
 
 std::string XTools::TextProperty(XWindow window, const std::string& name) const

@@ -119,17 +119,11 @@ TEST_F(LoopTest, AMessageForADestroyedControlIsDropped)
 
 TEST_F(LoopTest, ADisabledControlGetsNoMouseInputAndALabelGetsClicksThroughItsParent)
 {
-    auto* button = new TButton(form);
-    button->SetParent(form);
-    button->SetBounds(0, 0, 50, 20);
+    auto* button = AddControl<TButton>(form, form, 0, 0, 50, 20);
     button->SetEnabled(false);
     button->SetOnClick([this](TObject*) { log.push_back("button"); });
-    auto* group = new TGroupBox(form);
-    group->SetParent(form);
-    group->SetBounds(100, 100, 150, 80);
-    auto* label = new TLabel(form);
-    label->SetParent(group);
-    label->SetBounds(10, 20, 40, 13);
+    auto* group = AddControl<TGroupBox>(form, form, 100, 100, 150, 80);
+    auto* label = AddControl<TLabel>(form, group, 10, 20, 40, 13);
     label->SetAutoSize(false);
     label->SetOnClick([this](TObject* sender) { log.push_back(static_cast<TLabel*>(sender) ? "label" : "?"); });
     Show();
@@ -147,9 +141,7 @@ class FocusTest : public WindowTest {
 protected:
     TEdit* AddEdit(TWinControl* parent, int top)
     {
-        auto* edit = new TEdit(form);
-        edit->SetParent(parent);
-        edit->SetBounds(5, top, 40, 21);
+        auto* edit = AddControl<TEdit>(form, parent, 5, top, 40, 21);
         return edit;
     }
 };
@@ -158,9 +150,7 @@ TEST_F(FocusTest, TabAndShiftTabWalkNestedContainersInTabOrder)
 {
     // Created in one order, tab order set as a layout would set it (while loading).
     auto* a = AddEdit(form, 0);
-    auto* group = new TGroupBox(form);
-    group->SetParent(form);
-    group->SetBounds(60, 0, 200, 150);
+    auto* group = AddControl<TGroupBox>(form, form, 60, 0, 200, 150);
     auto* g1 = AddEdit(group, 20);
     auto* g2 = AddEdit(group, 50);
     auto* b = AddEdit(form, 40);
@@ -233,16 +223,12 @@ protected:
     {
         WindowTest::SetUp();
         for (int i = 0; i < 3; ++i) {
-            auto* r = new TRadioButton(form);
-            r->SetParent(form);
-            r->SetBounds(10, 10 + 20 * i, 100, 17);
+            auto* r = AddControl<TRadioButton>(form, form, 10, 10 + 20 * i, 100, 17);
             r->SetCaption("R" + std::to_string(i));
             radios.push_back(r);
         }
         other = new TRadioButton(form);
-        auto* group = new TGroupBox(form);
-        group->SetParent(form);
-        group->SetBounds(150, 0, 120, 100);
+        auto* group = AddControl<TGroupBox>(form, form, 150, 0, 120, 100);
         other->SetParent(group);
         other->SetBounds(10, 20, 100, 17);
         other->SetChecked(true);

@@ -38,12 +38,8 @@ protected:
 
 TEST_F(PaintTest, OnlyControlsThatMeetTheDirtyAreaRepaint)
 {
-    auto* left = new TProbe(form);
-    left->SetParent(form);
-    left->SetBounds(10, 10, 20, 20);
-    auto* right = new TProbe(form);
-    right->SetParent(form);
-    right->SetBounds(200, 10, 20, 20);
+    auto* left = AddControl<TProbe>(form, form, 10, 10, 20, 20);
+    auto* right = AddControl<TProbe>(form, form, 200, 10, 20, 20);
     right->fill = clBlue;
     Show();
     EXPECT_EQ(left->paints, 1);
@@ -73,9 +69,7 @@ TEST_F(PaintTest, OnlyControlsThatMeetTheDirtyAreaRepaint)
 
 TEST_F(PaintTest, HidingAControlRepaintsWhatWasUnderIt)
 {
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 20, 20);
+    auto* probe = AddControl<TProbe>(form, form, 10, 10, 20, 20);
     Show();
     EXPECT_EQ(At(15, 15), PixelOf(clRed));
     probe->SetVisible(false);
@@ -91,9 +85,7 @@ TEST_F(PaintTest, AnOpaqueLabelFillsItsWidthInItsColourAndIsClippedThere)
     label->SetBounds(20, 20, 40, 16);
     label->SetCaption("WWWWWWWWWWWWWWWWWWWW");   // far wider than 40 pixels
     label->SetColor(clYellow);
-    auto* inherits = new TLabel(form);
-    inherits->SetParent(form);
-    inherits->SetBounds(20, 60, 40, 16);
+    auto* inherits = AddControl<TLabel>(form, form, 20, 60, 40, 16);
     inherits->SetCaption("x");
     Show();
     EXPECT_EQ(At(20, 20), PixelOf(clYellow));
@@ -112,9 +104,7 @@ TEST_F(PaintTest, AnOpaqueLabelFillsItsWidthInItsColourAndIsClippedThere)
 
 TEST_F(PaintTest, PanelBevelsAreDrawnInTheButtonColours)
 {
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
-    panel->SetBounds(10, 10, 100, 50);
+    auto* panel = AddControl<TPanel>(form, form, 10, 10, 100, 50);
     panel->SetBevelOuter(bvLowered);
     panel->SetBevelInner(bvRaised);
     panel->SetColor(clWhite);
@@ -136,12 +126,8 @@ TEST_F(PaintTest, PanelBevelsAreDrawnInTheButtonColours)
 
 TEST_F(PaintTest, WindowedControlsPaintOverGraphicSiblings)
 {
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 40, 40);
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
-    panel->SetBounds(30, 30, 40, 40);
+    auto* probe = AddControl<TProbe>(form, form, 10, 10, 40, 40);
+    auto* panel = AddControl<TPanel>(form, form, 30, 30, 40, 40);
     panel->SetBevelOuter(bvNone);
     panel->SetColor(clAqua);
     Show();
@@ -154,9 +140,7 @@ TEST_F(PaintTest, WindowedControlsPaintOverGraphicSiblings)
 
 TEST_F(PaintTest, ARepaintOfOneLabelTakesWellUnder200Microseconds)
 {
-    auto* label = new TLabel(form);
-    label->SetParent(form);
-    label->SetBounds(10, 10, 60, 16);
+    auto* label = AddControl<TLabel>(form, form, 10, 10, 60, 16);
     label->SetAutoSize(false);
     Show();
     label->SetCaption("12,345");

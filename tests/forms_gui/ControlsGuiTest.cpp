@@ -16,16 +16,16 @@
 #include "forms/TRadioButton.h"
 #include "platform/PngFile.h"
 #include "platform/SdlDesktop.h"
+#include "tests/forms_gui/SdlDisplay.h"
+#include "tests/support/AddControl.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -40,41 +40,18 @@ double CpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-template <class T>
-T* Add(TForm* owner, TWinControl* parent, int left, int top, int width, int height)
-{
-    auto* control = new T(owner);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
 // Runs loop passes for a while; a helper thread keeps waking the blocking wait.
 void RunFor(TApplication& app, std::chrono::milliseconds duration)
 {
-    std::atomic<bool> stop = false;
-    std::thread waker([&] {
-        while (!stop) {
-            std::this_thread::sleep_for(100ms);
-            SDL_Event e{};
-            e.type = SDL_USEREVENT;
-            SDL_PushEvent(&e);
-        }
-    });
+    const SdlWaker waker(100ms);
     const auto end = Clock::now() + duration;
     while (Clock::now() < end)
         app.HandleMessage();
-    stop = true;
-    waker.join();
 }
 
 TEST(ControlsOnDisplay, EveryControlKindReachesTheScreenAndTheIdleLoopSleeps)
 {
-    if (!std::getenv("DISPLAY") || !*std::getenv("DISPLAY"))
-        FAIL() << "DISPLAY is not set: run under xvfb-run -a -s \"-screen 0 1280x1024x24\"";
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    platform::InstallDesktop(std::make_unique<platform::SdlDesktop>("filter2-forms-gui"));
-    MessageQueue::Clear();
+    ASSERT_TRUE(InstallSdlDesktopOnDisplay());
     TApplication app(nullptr);
     TForm* form = nullptr;
     app.CreateForm(form);
@@ -82,45 +59,45 @@ TEST(ControlsOnDisplay, EveryControlKindReachesTheScreenAndTheIdleLoopSleeps)
     form->SetBorderStyle(bsSingle);
     form->SetBounds(100, 100, 420, 260);
 
-    auto* title = Add<TLabel>(form, form, 10, 8, 0, 0);
+    auto* title = AddControl<TLabel>(form, form, 10, 8, 0, 0);
     title->SetCaption("Labels, edits, buttons / Кнопки");
     title->Font()->SetStyle({fsBold});
-    auto* banner = Add<TLabel>(form, form, 10, 30, 190, 20);
+    auto* banner = AddControl<TLabel>(form, form, 10, 30, 190, 20);
     banner->SetAutoSize(false);
     banner->SetAlignment(taCenter);
     banner->SetColor(clRed);
     banner->Font()->SetColor(clYellow);
     banner->SetCaption("Banner");
-    auto* link = Add<TLabel>(form, form, 10, 56, 0, 0);
+    auto* link = AddControl<TLabel>(form, form, 10, 56, 0, 0);
     link->SetCaption("www.example.org");
     link->Font()->SetStyle({fsUnderline});
     link->Font()->SetColor(clBlue);
-    auto* edit = Add<TEdit>(form, form, 10, 80, 80, 21);
+    auto* edit = AddControl<TEdit>(form, form, 10, 80, 80, 21);
     edit->SetText("100");
-    auto* disabledEdit = Add<TEdit>(form, form, 100, 80, 80, 21);
+    auto* disabledEdit = AddControl<TEdit>(form, form, 100, 80, 80, 21);
     disabledEdit->SetText("0,7");
     disabledEdit->SetEnabled(false);
-    auto* go = Add<TButton>(form, form, 10, 110, 80, 30);
+    auto* go = AddControl<TButton>(form, form, 10, 110, 80, 30);
     go->SetCaption("Go");
     go->SetDefault(true);
-    auto* exitButton = Add<TButton>(form, form, 100, 110, 80, 30);
+    auto* exitButton = AddControl<TButton>(form, form, 100, 110, 80, 30);
     exitButton->SetCaption("Exit");
     exitButton->SetEnabled(false);
-    auto* group = Add<TGroupBox>(form, form, 210, 8, 200, 100);
+    auto* group = AddControl<TGroupBox>(form, form, 210, 8, 200, 100);
     group->SetCaption("Тип фильтра");
-    auto* r1 = Add<TRadioButton>(form, group, 10, 20, 150, 17);
+    auto* r1 = AddControl<TRadioButton>(form, group, 10, 20, 150, 17);
     r1->SetCaption("Бессель");
     r1->SetChecked(true);
-    Add<TRadioButton>(form, group, 10, 44, 150, 17)->SetCaption("Баттерворт");
-    auto* r3 = Add<TRadioButton>(form, group, 10, 68, 150, 17);
+    AddControl<TRadioButton>(form, group, 10, 44, 150, 17)->SetCaption("Баттерворт");
+    auto* r3 = AddControl<TRadioButton>(form, group, 10, 68, 150, 17);
     r3->SetCaption("Disabled");
     r3->SetEnabled(false);
-    auto* panel = Add<TPanel>(form, form, 210, 120, 200, 60);
+    auto* panel = AddControl<TPanel>(form, form, 210, 120, 200, 60);
     panel->SetBevelOuter(bvLowered);
     panel->SetBevelInner(bvLowered);
     panel->SetColor(clWhite);
     panel->SetCaption("Panel");
-    auto* image = Add<TImage>(form, form, 10, 150, 10, 10);
+    auto* image = AddControl<TImage>(form, form, 10, 150, 10, 10);
     TBitmap* bitmap = image->Picture()->Bitmap();
     bitmap->SetSize(60, 40);
     bitmap->Canvas()->Brush()->SetColor(clWhite);

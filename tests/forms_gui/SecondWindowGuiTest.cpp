@@ -13,16 +13,16 @@
 #include "platform/PngFile.h"
 #include "platform/SdlDesktop.h"
 #include "platform/SdlWindow.h"
+#include "tests/forms_gui/SdlDisplay.h"
+#include "tests/support/AddControl.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <string>
-#include <thread>
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -40,21 +40,11 @@ public:
 // Runs loop passes until done() or the time is up; a helper thread keeps waking the wait.
 bool RunUntil(TApplication& app, const std::function<bool()>& done, std::chrono::milliseconds limit = 3000ms)
 {
-    std::atomic<bool> stop = false;
-    std::thread waker([&] {
-        while (!stop) {
-            std::this_thread::sleep_for(20ms);
-            SDL_Event e{};
-            e.type = SDL_USEREVENT;
-            SDL_PushEvent(&e);
-        }
-    });
+    const SdlWaker waker(20ms);
     const auto end = Clock::now() + limit;
     bool ok = false;
     while (!(ok = done()) && Clock::now() < end && !app.Terminated())
         app.HandleMessage();
-    stop = true;
-    waker.join();
     return ok || done();
 }
 
@@ -111,31 +101,21 @@ F2_DEFINE_CLASS(TFixedForm, TForm, F2_FACTORY(TFixedForm)) {}
 
 TEST(SecondWindowOnDisplay, LivesBesideTheMainWindowFollowsItsSizeAndClosesWithoutEndingTheProgram)
 {
-    if (!std::getenv("DISPLAY") || !*std::getenv("DISPLAY"))
-        FAIL() << "DISPLAY is not set: run under xvfb-run -a -s \"-screen 0 1280x1024x24\"";
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    platform::InstallDesktop(std::make_unique<platform::SdlDesktop>("filter2-forms-gui"));
-    MessageQueue::Clear();
+    ASSERT_TRUE(InstallSdlDesktopOnDisplay());
     {
         TApplication app(nullptr);
         TFixedForm* main = nullptr;
         app.CreateForm(main);
         main->SetBounds(50, 50, 300, 200);
-        auto* mainEdit = new TEdit(main);
-        mainEdit->SetParent(main);
-        mainEdit->SetBounds(10, 10, 100, 21);
+        auto* mainEdit = AddControl<TEdit>(main, main, 10, 10, 100, 21);
 
         auto* second = new TForm(&app);
         second->SetCaption("Second");
         second->SetBounds(400, 80, 360, 240);
         second->Constraints()->SetMinWidth(300);
         second->Constraints()->SetMinHeight(200);
-        auto* secondEdit = new TEdit(second);
-        secondEdit->SetParent(second);
-        secondEdit->SetBounds(10, 10, 100, 21);
-        auto* panel = new TPanel(second);
-        panel->SetParent(second);
-        panel->SetBounds(10, 40, 340, 190);
+        auto* secondEdit = AddControl<TEdit>(second, second, 10, 10, 100, 21);
+        auto* panel = AddControl<TPanel>(second, second, 10, 40, 340, 190);
         panel->SetAnchors({akLeft, akTop, akRight, akBottom});
 
         main->ShowForm();

@@ -190,6 +190,13 @@ TEST(ReaderStructure, ChildNamesAreCheckedAndFailuresFreeTheNewComponent)
         EXPECT_EQ(Census::Alive(), alive + 2);
     }
     {
+        // Underscores count as letters, also in front.
+        TTestForm form;
+        ReadInto(form, Compile("Form1 : TTestForm {\n Widget_1 : TWidget {\n }\n _spare : TWidget {\n }\n}"));
+        EXPECT_NE(form.FindComponent("widget_1"), nullptr);
+        EXPECT_NE(form.FindComponent("_SPARE"), nullptr);
+    }
+    {
         Bytes b;
         b.Sig().Str("TTestForm").Str("Form1").End().Str("TWidget").Str("1st").End().End().End();
         TTestForm form;

@@ -3,6 +3,7 @@
 #include "ReaderTestSupport.h"
 
 #include <cmath>
+#include <limits>
 
 using namespace readertest;
 
@@ -284,6 +285,21 @@ TEST(ReaderValues, ValueReadersStayInStepAfterForeignTags)
     TReader currencyReader(currencyStream);
     EXPECT_EQ(currencyReader.ReadCurrency(), 30000);
     EXPECT_EQ(ErrorOf<EReadError>([&] { currencyReader.ReadCurrency(); }), "Invalid property value");
+
+    // The limit is the largest integer whose currency fits: it and its negative are read, one
+    // more either way is refused.
+    constexpr int64_t limit = std::numeric_limits<int64_t>::max() / 10000;
+    for (const int64_t value : {limit, -limit, limit + 1, -limit - 1}) {
+        std::vector<uint8_t> int64Value{19};
+        for (int i = 0; i < 8; ++i)
+            int64Value.push_back(uint8_t(uint64_t(value) >> (8 * i)));
+        TMemoryStream valueStream = TMemoryStream::View(int64Value);
+        TReader valueReader(valueStream);
+        if (value == limit || value == -limit)
+            EXPECT_EQ(valueReader.ReadCurrency(), value * 10000) << value;
+        else
+            EXPECT_EQ(ErrorOf<EReadError>([&] { valueReader.ReadCurrency(); }), "Invalid property value") << value;
+    }
 }
 
 TEST(ReaderValues, HandlersBindByNameToTheRootAndMustFitTheEvent)

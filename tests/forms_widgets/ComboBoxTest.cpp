@@ -41,15 +41,6 @@ protected:
         Show();
     }
 
-    template <class T>
-    T* Add(int left, int top, int width, int height)
-    {
-        auto* control = new T(form);
-        control->SetParent(form);
-        control->SetBounds(left, top, width, height);
-        return control;
-    }
-
     std::string Name(const TComboBox* box) const { return box == list ? "list" : "typed"; }
     TPopupLayer& Layer() { return form->PopupLayer(); }
     void AltKey(uint16_t key) { Key(key, {}, platform::ModAlt); }
@@ -107,6 +98,27 @@ TEST_F(ComboBoxTest, ALetterMovesToTheNextItemStartingWithItWrappingAround)
     Key('Z', "z");   // no item starts with it
     EXPECT_EQ(list->ItemIndex(), 1);
     EXPECT_EQ(list->GetText(), "Banana");
+}
+
+TEST_F(ComboBoxTest, CyrillicLettersFindItemsInEitherCase)
+{
+    list->Items()->Clear();
+    for (const char* item : {"арбуз", "Ёж", "ёлка", "Яблоко", "яма"})
+        list->Items()->Add(item);
+    list->SetItemIndex(0);
+    list->SetFocus();
+    // The keys of a Russian layout: Я on Z, А on F, Ё on the key left of 1.
+    struct Step {
+        uint16_t key;
+        const char* letter;
+        int index;
+    };
+    const Step steps[] = {{'Z', "Я", 3}, {'Z', "Я", 4}, {'Z', "я", 3}, {'F', "А", 0},
+                          {0xC0, "ё", 1}, {0xC0, "Ё", 2}, {0xC0, "Ё", 1}};
+    for (const Step& step : steps) {
+        Key(step.key, step.letter);
+        EXPECT_EQ(list->ItemIndex(), step.index) << step.letter;
+    }
 }
 
 TEST_F(ComboBoxTest, AltDownOpensTheListWhoseKeysChooseOrCancelWithoutReachingTheWindow)

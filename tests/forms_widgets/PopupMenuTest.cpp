@@ -45,15 +45,6 @@ protected:
         Show();
     }
 
-    template <class T>
-    T* Add(int left, int top, int width, int height)
-    {
-        auto* control = new T(form);
-        control->SetParent(form);
-        control->SetBounds(left, top, width, height);
-        return control;
-    }
-
     void RightClick(int x, int y)
     {
         Mouse(EventType::MouseDown, x, y, MouseButton::Right);

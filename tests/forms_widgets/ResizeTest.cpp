@@ -31,15 +31,6 @@ protected:
         Show();
     }
 
-    template <class T>
-    T* Add(int left, int top, int width, int height)
-    {
-        auto* control = new T(form);
-        control->SetParent(form);
-        control->SetBounds(left, top, width, height);
-        return control;
-    }
-
     platform::Pixel At(int x, int y) { return Window().LastFrame().At(x, y) | 0xFF000000u; }
 
     TPanel* panel = nullptr;

@@ -1,6 +1,7 @@
 // A window with the new controls, resized by the user with its list open, saved as a PNG in
 // the build tree (widgets.png) for a look by eye.
 
+#include "tests/support/AddControl.h"
 #include "tests/support/WindowFixture.h"
 
 #include "forms/TButton.h"
@@ -13,19 +14,6 @@
 #include "forms/TTextTable.h"
 #include "platform/PngFile.h"
 
-namespace {
-
-template <class T>
-T* Add(TForm* owner, TWinControl* parent, int left, int top, int width, int height)
-{
-    auto* control = new T(owner);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
-} // namespace
-
 class WidgetsScreenshot : public WindowTest {};
 
 TEST_F(WidgetsScreenshot, TheResizedWindowWithItsListOpenIsSaved)
@@ -35,22 +23,22 @@ TEST_F(WidgetsScreenshot, TheResizedWindowWithItsListOpenIsSaved)
     form->Constraints()->SetMinWidth(400);
     form->Constraints()->SetMinHeight(260);
 
-    auto* bar = Add<TPanel>(form, form, 0, 0, 480, 40);
+    auto* bar = AddControl<TPanel>(form, form, 0, 0, 480, 40);
     bar->SetAlign(alTop);
     bar->SetBevelOuter(bvNone);
-    Add<TLabel>(form, bar, 8, 13, 60, 13)->SetCaption("Capacitors:");
-    auto* series = Add<TComboBox>(form, bar, 72, 9, 70, 21);
+    AddControl<TLabel>(form, bar, 8, 13, 60, 13)->SetCaption("Capacitors:");
+    auto* series = AddControl<TComboBox>(form, bar, 72, 9, 70, 21);
     series->SetStyle(csDropDownList);
     for (const char* s : {"E6", "E12", "E24"})
         series->Items()->Add(s);
     series->SetItemIndex(1);
-    Add<TLabel>(form, bar, 156, 13, 60, 13)->SetCaption("Op-amp GBW:");
-    auto* gbw = Add<TComboBox>(form, bar, 238, 9, 90, 21);
+    AddControl<TLabel>(form, bar, 156, 13, 60, 13)->SetCaption("Op-amp GBW:");
+    auto* gbw = AddControl<TComboBox>(form, bar, 238, 9, 90, 21);
     for (const char* s : {"ideal", "1 MHz", "3 MHz", "10 MHz", "100 MHz"})
         gbw->Items()->Add(s);
     gbw->SetText("2.2M");
 
-    auto* table = Add<TTextTable>(form, form, 8, 48, 464, 204);
+    auto* table = AddControl<TTextTable>(form, form, 8, 48, 464, 204);
     table->SetAnchors({akLeft, akTop, akRight, akBottom});
     table->SetColCount(5);
     table->SetRowCount(6);
@@ -66,7 +54,7 @@ TEST_F(WidgetsScreenshot, TheResizedWindowWithItsListOpenIsSaved)
     table->SetRow(5, {"Q", "0,7071", "", "0,7112", "+0,58 %"});
     table->SetCellBold(3, 4, true);
     table->SetCellBold(3, 5, true);
-    auto* close = Add<TButton>(form, form, 397, 264, 75, 25);
+    auto* close = AddControl<TButton>(form, form, 397, 264, 75, 25);
     close->SetCaption("Close");
     close->SetAnchors({akRight, akBottom});
 

@@ -54,9 +54,7 @@ protected:
 
     static TEdit* AddEdit(TForm* owner)
     {
-        auto* edit = new TEdit(owner);
-        edit->SetParent(owner);
-        edit->SetBounds(10, 10, 120, 21);
+        auto* edit = AddControl<TEdit>(owner, owner, 10, 10, 120, 21);
         return edit;
     }
 

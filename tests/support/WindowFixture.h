@@ -7,6 +7,7 @@
 #include "forms/TApplication.h"
 #include "forms/TForm.h"
 #include "platform/HeadlessDesktop.h"
+#include "tests/support/AddControl.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,13 @@ protected:
     {
         form->ShowForm();
         RunUntilIdle();
+    }
+
+    // A control of class T directly on the form.
+    template <class T>
+    T* Add(int left, int top, int width, int height)
+    {
+        return AddControl<T>(form, form, left, top, width, height);
     }
 
     platform::HeadlessWindow& Window() { return *desk->FindWindow(form->NativeWindow().Id()); }
