@@ -1,17 +1,29 @@
 #include "RawFile.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 namespace {
 
+// strtod rather than stod: ngspice leaves the frequency's imaginary part unset, and now and
+// then that garbage is a subnormal number, which stod refuses as out of range.
+double Number(const std::string& text, const std::string& token)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0')
+        throw std::runtime_error("raw file: no number in " + token);
+    return value;
+}
+
 std::complex<double> ComplexPair(const std::string& token)
 {
     const size_t comma = token.find(',');
     if (comma == std::string::npos)
         throw std::runtime_error("raw file: no complex pair in " + token);
-    return {std::stod(token.substr(0, comma)), std::stod(token.substr(comma + 1))};
+    return {Number(token.substr(0, comma), token), Number(token.substr(comma + 1), token)};
 }
 
 } // namespace
