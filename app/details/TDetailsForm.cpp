@@ -354,14 +354,21 @@ void TDetailsForm::ChartMouseMove(TObject* sender, TShiftState, int x, int y)
     auto* chart = static_cast<TCursorChart*>(sender);
     if (!design_)
         return;
+    readoutChart_ = chart;
     if (chart == ChartStep)
         ShowTime(chart->ValueAt(x, y));
     else
         ShowFrequency(chart->ValueAt(x, y), chart);
 }
 
+// The loop tells a control the pointer left it only once it is idle, after the moves that
+// took the pointer on: moving straight from one chart onto another, the new chart's readout
+// is already shown when the old chart hears it was left, and must stay.
 void TDetailsForm::ChartMouseLeave(TObject* sender)
 {
+    if (sender != readoutChart_)
+        return;
+    readoutChart_ = nullptr;
     if (sender == ChartStep)
         ShowTime(std::nullopt);
     else

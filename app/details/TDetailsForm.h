@@ -72,4 +72,6 @@ private:
 
     std::optional<cli::TRequest> inputs_;
     std::unique_ptr<details::TDetailsDesign> design_;
+    // The chart the pointer last moved over, whose readout is shown; nullptr after it left.
+    TCursorChart* readoutChart_ = nullptr;
 };

@@ -338,6 +338,31 @@ TEST_F(DetailsWindow, HoverPutsACursorInTheThreeFrequencyChartsWithExactValuesAn
     EXPECT_FALSE(magnitude->CursorValue().has_value());
 }
 
+TEST_F(DetailsWindow, MovingStraightFromOneChartOntoAnotherKeepsTheNewChartsReadout)
+{
+    app.Key("Enter");
+    PressF2();
+    TDetailsForm* d = Details();
+    // The loop tells the chart that was left only after the move onto the next one was handled.
+    const auto centre = [](TCursorChart* chart) {
+        const platform::Rect plot = chart->PlotRect();
+        return platform::Point{(plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2};
+    };
+    MoveOver(d->ChartPhase, centre(d->ChartPhase).x, centre(d->ChartPhase).y);
+    ASSERT_NE(d->ReadoutLabel->Caption().find("°"), std::string::npos);
+    MoveOver(d->ChartMagnitude, centre(d->ChartMagnitude).x, centre(d->ChartMagnitude).y);
+    EXPECT_NE(d->ReadoutLabel->Caption().find(" dB"), std::string::npos) << d->ReadoutLabel->Caption();
+    EXPECT_TRUE(d->ChartMagnitude->CursorValue().has_value());
+    EXPECT_EQ(d->ChartPhase->CursorValue(), d->ChartMagnitude->CursorValue());
+    MoveOver(d->ChartStep, centre(d->ChartStep).x, centre(d->ChartStep).y);
+    EXPECT_EQ(d->ReadoutLabel->Caption().rfind("t ", 0), 0u) << d->ReadoutLabel->Caption();
+    EXPECT_TRUE(d->ChartStep->CursorValue().has_value());
+    MoveOver(d->ChartDelay, centre(d->ChartDelay).x, centre(d->ChartDelay).y);
+    EXPECT_EQ(d->ReadoutLabel->Caption().rfind("f ", 0), 0u) << d->ReadoutLabel->Caption();
+    EXPECT_FALSE(d->ChartStep->CursorValue().has_value());
+    EXPECT_TRUE(d->ChartDelay->CursorValue().has_value());
+}
+
 TEST_F(DetailsWindow, EscapeClosesTheWindowTheSizeIsHeldAndClosingTheMainWindowEndsTheProgram)
 {
     app.Key("Enter");
