@@ -67,6 +67,8 @@ private:
     void FillTable();
     void FillCharts();
     void Arrange();
+    // Column widths for the table's texts and the table's width.
+    void FitTableColumns();
     void ChartMouseMove(TObject* sender, TShiftState shift, int x, int y);
     void ChartMouseLeave(TObject* sender);
 

@@ -15,6 +15,7 @@
 #include "app/details/TDetailsForm.h"
 #include "chart/TChartSeries.h"
 #include "forms/TApplication.h"
+#include "forms/TBitmap.h"
 #include "forms/TComboBox.h"
 #include "forms/TLabel.h"
 #include "forms/TMenuItem.h"
@@ -32,6 +33,14 @@
 #include <vector>
 
 namespace {
+
+// A number as the window writes it: fmt's text with the decimal comma.
+std::string CommaText(std::string_view format, double value)
+{
+    std::string text = fmt::format(fmt::runtime(format), value);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
 
 class DetailsWindow : public ::testing::Test {
 protected:
@@ -264,7 +273,17 @@ TEST_F(DetailsWindow, TheOpAmpAndToleranceChoicesRecomputeAtOnceAndBadTextsAreNa
     ASSERT_EQ(opAmp->PointCount(), 400);
     // Far above fc the real op-amp's low-pass falls faster than the ideal one.
     EXPECT_LT(opAmp->PointY(399), d->ChartMagnitude->SeriesAt(0)->PointY(399) - 10);
-    EXPECT_EQ(d->ComponentsTable->Cell(1, 8), design::EngineeringText(d->Design()->Report().lowPass.opAmp->fcHz, "Hz", 5));
+    // The op-amp's rows: value and deviation together under "exact", nothing under the series.
+    const auto& lowOpAmp = *d->Design()->Report().lowPass.opAmp;
+    const auto& highOpAmp = *d->Design()->Report().highPass.opAmp;
+    EXPECT_EQ(d->ComponentsTable->Cell(1, 8), design::EngineeringText(lowOpAmp.fcHz, "Hz", 5) + " (" +
+                                                  CommaText("{:+.2f} %", lowOpAmp.fcErrorPct) + ")");
+    EXPECT_EQ(d->ComponentsTable->Cell(5, 9),
+              CommaText("{:.4f}", highOpAmp.q) + " (" + CommaText("{:+.2f} %", highOpAmp.qErrorPct) + ")");
+    EXPECT_LT(lowOpAmp.fcErrorPct, -40);   // a 1 MHz part cannot make 500 kHz
+    for (int col : {2, 3, 6, 7})
+        for (int row : {8, 9, 10})
+            EXPECT_EQ(d->ComponentsTable->Cell(col, row), "") << col << "," << row;
 
     // A typed value that is no frequency is named; the window keeps its last design.
     DetailsKey("Home");
@@ -312,9 +331,7 @@ TEST_F(DetailsWindow, HoverPutsACursorInTheThreeFrequencyChartsWithExactValuesAn
     const std::string readout = d->ReadoutLabel->Caption();
     const auto& low = d->Design()->Section(details::LowIdeal);
     EXPECT_EQ(readout.rfind("f " + design::EngineeringText(hz, "Hz"), 0), 0u) << readout;
-    std::string expected = fmt::format("{:.2f} dB", low.MagnitudeDb(hz));
-    std::replace(expected.begin(), expected.end(), '.', ',');
-    EXPECT_NE(readout.find("ideal " + expected), std::string::npos) << readout;
+    EXPECT_NE(readout.find("ideal " + CommaText("{:.2f} dB", low.MagnitudeDb(hz))), std::string::npos) << readout;
     // The cursor is drawn in the window's frame at its column.
     app.Pump();
     const platform::Raster& frame = app.Desktop().FindWindow(DetailsId())->LastFrame();
@@ -336,6 +353,39 @@ TEST_F(DetailsWindow, HoverPutsACursorInTheThreeFrequencyChartsWithExactValuesAn
     ASSERT_TRUE(step->CursorValue().has_value());
     EXPECT_EQ(d->ReadoutLabel->Caption().rfind("t " + design::EngineeringText(*step->CursorValue(), "s"), 0), 0u);
     EXPECT_FALSE(magnitude->CursorValue().has_value());
+}
+
+TEST_F(DetailsWindow, EveryTableTextFitsItsCellAtTheMinimumSize)
+{
+    // The longest texts: kHz values, a 1 MHz op-amp far off at 500 kHz, E96 and E24 headings.
+    app.Click("RadioButton2");
+    Go("500", "2,5", "10", "1");
+    PressF2();
+    TDetailsForm* d = Details();
+    ClickDetails(d->OpAmpBox);
+    DetailsKey("Down");
+    ASSERT_EQ(d->OpAmpBox->GetText(), "1 MHz");
+    TTextTable* table = d->ComponentsTable;
+    TBitmap measure;
+    measure.SetSize(4, 4);
+    for (const auto& [width, height] : {std::pair{800, 560}, std::pair{1024, 720}}) {
+        Post(platform::EventType::Resize, DetailsId(), width, height);
+        ASSERT_EQ(d->Width(), width);
+        int cells = 0;
+        for (int row = 0; row < table->RowCount(); ++row)
+            for (int col = 0; col < table->ColCount(); ++col) {
+                const std::string text = table->Cell(col, row);
+                if (text.empty())
+                    continue;
+                ++cells;
+                measure.Canvas()->Font()->Assign(table->Font());
+                measure.Canvas()->Font()->SetStyle(table->CellBold(col, row) ? TFontStyles{fsBold} : TFontStyles{});
+                EXPECT_LE(measure.Canvas()->TextWidth(text) + 2 * TTextTable::kCellPadding,
+                          table->CellRect(col, row).Width())
+                    << "'" << text << "' at " << width << " x " << height;
+            }
+        EXPECT_GT(cells, 70);
+    }
 }
 
 TEST_F(DetailsWindow, MovingStraightFromOneChartOntoAnotherKeepsTheNewChartsReadout)
