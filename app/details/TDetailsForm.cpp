@@ -67,6 +67,9 @@ std::string Comma(std::string text)
 
 std::string Percent(double pct)
 {
+    // A rounding error below the last digit is no deviation: "+0,00 %", never "-0,00 %".
+    if (std::abs(pct) < 0.005)
+        pct = 0;
     return Comma(fmt::format("{:+.2f} %", pct));
 }
 

@@ -355,6 +355,21 @@ TEST_F(DetailsWindow, HoverPutsACursorInTheThreeFrequencyChartsWithExactValuesAn
     EXPECT_FALSE(magnitude->CursorValue().has_value());
 }
 
+TEST_F(DetailsWindow, ADeviationThatRoundsToNothingReadsPlusZero)
+{
+    // The ideal high-pass Q comes out a hair below 2,5 here.
+    app.Click("RadioButton2");
+    Go("500", "2,5", "33", "10");
+    PressF2();
+    const auto& hp = Details()->Design()->Report().highPass;
+    ASSERT_LT(hp.idealQ, 2.5);
+    TTextTable* table = Details()->ComponentsTable;
+    EXPECT_EQ(table->Cell(5, 7), "+0,00 %");
+    for (int row = 0; row < table->RowCount(); ++row)
+        for (int col = 0; col < table->ColCount(); ++col)
+            EXPECT_EQ(table->Cell(col, row).find("-0,00 %"), std::string::npos) << table->Cell(col, row);
+}
+
 TEST_F(DetailsWindow, EveryTableTextFitsItsCellAtTheMinimumSize)
 {
     // The longest texts: kHz values, a 1 MHz op-amp far off at 500 kHz, E96 and E24 headings.
