@@ -107,6 +107,21 @@ protected:
         return cli::ComputeDesignReport(cli::ParseCommandLine(views));
     }
     TPopupMenu* Menu() const { return MainWindowDetails->Menu(); }
+    // "Go" with fc 500 kHz, Q 2,5, R 10 kOhm, C 1 nF, then F2.
+    TDetailsForm* Open500kHz()
+    {
+        app.Click("RadioButton2");
+        Go("500", "2,5", "10", "1");
+        PressF2();
+        return Details();
+    }
+    // The op-amp box's first choice below "ideal".
+    void ChooseOneMegahertzOpAmp()
+    {
+        ClickDetails(Details()->OpAmpBox);
+        DetailsKey("Down");
+        ASSERT_EQ(Details()->OpAmpBox->GetText(), "1 MHz");
+    }
 };
 
 } // namespace
@@ -259,14 +274,9 @@ TEST_F(DetailsWindow, TheTableShowsTheDesignCoresValuesAndFollowsTheSeriesChoice
 
 TEST_F(DetailsWindow, TheOpAmpAndToleranceChoicesRecomputeAtOnceAndBadTextsAreNamed)
 {
-    app.Click("RadioButton2");
-    Go("500", "2,5", "10", "1");
-    PressF2();
-    TDetailsForm* d = Details();
+    TDetailsForm* d = Open500kHz();
     EXPECT_FALSE(d->ChartMagnitude->SeriesAt(8)->Active());   // ideal: drawn as curves 0 and 1
-    ClickDetails(d->OpAmpBox);
-    DetailsKey("Down");
-    ASSERT_EQ(d->OpAmpBox->GetText(), "1 MHz");
+    ChooseOneMegahertzOpAmp();
     EXPECT_DOUBLE_EQ(d->Design()->Choices().gbwHz, 1e6);
     TChartSeries* opAmp = d->ChartMagnitude->SeriesAt(8);
     EXPECT_TRUE(opAmp->Active());
@@ -372,14 +382,9 @@ TEST_F(DetailsWindow, ADeviationThatRoundsToNothingReadsPlusZero)
 
 TEST_F(DetailsWindow, EveryTableTextFitsItsCellAtTheMinimumSize)
 {
-    // The longest texts: kHz values, a 1 MHz op-amp far off at 500 kHz, E96 and E24 headings.
-    app.Click("RadioButton2");
-    Go("500", "2,5", "10", "1");
-    PressF2();
-    TDetailsForm* d = Details();
-    ClickDetails(d->OpAmpBox);
-    DetailsKey("Down");
-    ASSERT_EQ(d->OpAmpBox->GetText(), "1 MHz");
+    // The longest texts: kHz values and a 1 MHz op-amp far off at 500 kHz.
+    TDetailsForm* d = Open500kHz();
+    ChooseOneMegahertzOpAmp();
     TTextTable* table = d->ComponentsTable;
     TBitmap measure;
     measure.SetSize(4, 4);
