@@ -223,7 +223,8 @@ void TDetailsForm::FitTableColumns()
             font->Assign(table->Font());
             if (table->CellBold(col, row))
                 font->SetStyle(TFontStyles{fsBold});
-            needs[size_t(col)] = std::max(needs[size_t(col)], measure.Canvas()->TextWidth(text) + 2 * TTextTable::kCellPadding + line);
+            const int need = measure.Canvas()->TextWidth(text) + 2 * TTextTable::kCellPadding + line;
+            needs[size_t(col)] = std::max(needs[size_t(col)], need);
         }
     }
     const std::vector<int> widths = details::FitColumnWidths(needs, planned, inner);
