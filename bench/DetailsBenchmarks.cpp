@@ -1,15 +1,17 @@
-// The details window: a new design recomputed and its four charts painted and presented, and
-// one mouse move over a chart (cursor columns and readout repainted from the charts' stored
-// pictures).
+// The details window: opened by F2 until its first frame is presented, a new design recomputed
+// and its four charts painted and presented, and one mouse move over a chart (cursor columns
+// and readout repainted from the charts' stored pictures).
 
 #include "bench/RunningProgram.h"
 
 #include "app/MainWindowDetails.h"
+#include "app/Unit1.h"
 #include "app/cli/CommandLine.h"
 #include "app/details/TCursorChart.h"
 #include "app/details/TDetailsForm.h"
 #include "chart/TChartCanvas3D.h"
 #include "chart/TChartSeries.h"
+#include "tests/support/KeyChord.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,5 +97,40 @@ void BM_DetailsHover(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DetailsHover)->Unit(benchmark::kMicrosecond);
+
+// F2 in the main window after a "Go" until the details window's first frame is presented,
+// then Escape closing it. reopen 0: the window is made anew each time, as by the first F2 of a
+// session (freeing it afterwards is not timed); reopen 1: the closed window is shown again.
+void BM_DetailsOpen(benchmark::State& state)
+{
+    const bool reopen = state.range(0) != 0;
+    RunningProgram program;
+    program.PostEnter();
+    program.Pump();
+    const uint64_t main = Form1->NativeWindow().Id();
+    for (auto _ : state) {
+        PostKeyStroke(program.Desktop(), main, TKeyStroke{platform::vk::F2, 0, ""});
+        program.Pump();
+        TDetailsForm* details = MainWindowDetails->DetailsWindow();
+        const platform::HeadlessWindow* window =
+            details ? program.Desktop().FindWindow(details->NativeWindow().Id()) : nullptr;
+        if (!window || !window->IsVisible() || window->PresentCount() == 0 || !AllChartsPainted(*details)) {
+            state.SkipWithError("F2 presented no details window");
+            break;
+        }
+        PostKeyStroke(program.Desktop(), window->Id(), TKeyStroke{platform::vk::Escape, 0, ""});
+        program.Pump();
+        if (details->Visible()) {
+            state.SkipWithError("Escape left the details window open");
+            break;
+        }
+        if (!reopen) {
+            state.PauseTiming();
+            delete details;
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_DetailsOpen)->ArgName("reopen")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,11 +5,13 @@
 #include "app/cli/EngineeringValue.h"
 #include "app/design/ValueText.h"
 #include "app/details/AxisLabelText.h"
+#include "app/details/ColumnWidths.h"
 #include "app/details/TCursorChart.h"
 #include "chart/TChartAxis.h"
 #include "chart/TChartSeries.h"
 #include "chart/TLineSeries.h"
 #include "forms/LayoutLoader.h"
+#include "forms/TBitmap.h"
 #include "forms/TComboBox.h"
 #include "forms/TLabel.h"
 #include "forms/TSizeConstraints.h"
@@ -65,7 +67,16 @@ std::string Comma(std::string text)
 
 std::string Percent(double pct)
 {
+    // A rounding error below the last digit is no deviation: "+0,00 %", never "-0,00 %".
+    if (std::abs(pct) < 0.005)
+        pct = 0;
     return Comma(fmt::format("{:+.2f} %", pct));
+}
+
+// "263,74 kHz (-47,25 %)": a value and its deviation in one cell.
+std::string WithDeviation(const std::string& value, double pct)
+{
+    return value + " (" + Percent(pct) + ")";
 }
 
 std::string Fixed(double value, int decimals)
@@ -173,13 +184,7 @@ void TDetailsForm::Arrange()
 {
     const int width = ClientWidth(), height = ClientHeight();
     ComponentsTable->SetBounds(kMargin, ComponentsTable->Top(), width - 2 * kMargin, ComponentsTable->Height());
-    const int inner = ComponentsTable->InnerRect().Width() - ComponentsTable->ColCount();
-    const int nameWidth = inner * 12 / 100;
-    const int valueWidth = (inner - 2 * nameWidth) / 6;
-    for (int col = 0; col < ComponentsTable->ColCount(); ++col) {
-        ComponentsTable->SetColWidth(col, col % 4 == 0 ? nameWidth : valueWidth);
-        ComponentsTable->SetColAlignment(col, col % 4 == 0 ? taLeftJustify : taRightJustify);
-    }
+    FitTableColumns();
 
     const int top = ComponentsTable->Top() + ComponentsTable->Height() + kGap;
     const int bottom = height - kReadoutHeight - kGap;
@@ -190,6 +195,43 @@ void TDetailsForm::Arrange()
     ChartDelay->SetBounds(kMargin, top + chartHeight + kGap, chartWidth, chartHeight);
     ChartStep->SetBounds(kMargin + chartWidth + kGap, top + chartHeight + kGap, chartWidth, chartHeight);
     ReadoutLabel->SetBounds(kMargin, height - kReadoutHeight + 3, width - 2 * kMargin, 13);
+}
+
+// The plan: names 12 % of the width, the six value columns equal; a column whose texts need
+// more gets it (at the minimum width the op-amp's "263,74 kHz (-47,25 %)" does), the others
+// give way.
+void TDetailsForm::FitTableColumns()
+{
+    TTextTable* table = ComponentsTable;
+    const int cols = table->ColCount();
+    // A column's width holds its grid line.
+    const int line = table->GridLines() ? 1 : 0;
+    const int inner = table->InnerRect().Width();
+    const int nameWidth = (inner - cols * line) * 12 / 100;
+    const int valueWidth = (inner - cols * line - 2 * nameWidth) / 6;
+    TBitmap measure;
+    measure.SetSize(4, 4);
+    TFont* font = measure.Canvas()->Font();
+    std::vector<int> needs(size_t(cols), 0);
+    std::vector<int> planned(size_t(cols), 0);
+    for (int col = 0; col < cols; ++col) {
+        planned[size_t(col)] = col % 4 == 0 ? nameWidth : valueWidth;
+        for (int row = 0; row < table->RowCount(); ++row) {
+            const std::string text = table->Cell(col, row);
+            if (text.empty())
+                continue;
+            font->Assign(table->Font());
+            if (table->CellBold(col, row))
+                font->SetStyle(TFontStyles{fsBold});
+            const int need = measure.Canvas()->TextWidth(text) + 2 * TTextTable::kCellPadding + line;
+            needs[size_t(col)] = std::max(needs[size_t(col)], need);
+        }
+    }
+    const std::vector<int> widths = details::FitColumnWidths(needs, planned, inner);
+    for (int col = 0; col < cols; ++col) {
+        table->SetColWidth(col, widths[size_t(col)]);
+        table->SetColAlignment(col, col % 4 == 0 ? taLeftJustify : taRightJustify);
+    }
 }
 
 void TDetailsForm::FormResize(TObject*)
@@ -302,15 +344,15 @@ void TDetailsForm::FillTable()
         };
         figureRows(4, s.idealFcHz, s.nearest.fcHz, s.best.fcHz, s.nearest.fcErrorPct, s.best.fcErrorPct, fc, true);
         figureRows(6, s.idealQ, s.nearest.q, s.best.q, s.nearest.qErrorPct, s.best.qErrorPct, q, false);
-        // With the chosen op-amp: the exact parts' actual fc and Q against the ideal follower.
+        // With the chosen op-amp: the exact parts' actual fc and Q, and in brackets their
+        // deviation from the ideal follower's, both in the exact parts' column (the series
+        // columns have no op-amp figures).
         const double opFc = s.opAmp ? s.opAmp->fcHz : built.NaturalFrequencyHz();
         const double opQ = s.opAmp ? s.opAmp->q : built.Q();
         table->SetCell(col, 8, "with op-amp fc");
-        table->SetCell(col + 1, 8, Hertz(opFc));
-        table->SetCell(col + 2, 8, Percent(s.opAmp ? s.opAmp->fcErrorPct : 0.0));
+        table->SetCell(col + 1, 8, WithDeviation(Hertz(opFc), s.opAmp ? s.opAmp->fcErrorPct : 0.0));
         table->SetCell(col, 9, "with op-amp Q");
-        table->SetCell(col + 1, 9, Fixed(opQ, 4));
-        table->SetCell(col + 2, 9, Percent(s.opAmp ? s.opAmp->qErrorPct : 0.0));
+        table->SetCell(col + 1, 9, WithDeviation(Fixed(opQ, 4), s.opAmp ? s.opAmp->qErrorPct : 0.0));
         table->SetCell(col, 10, "GBW needed (1 %)");
         table->SetCell(col + 1, 10, std::isfinite(s.gbwNeededHz) ? design::EngineeringText(s.gbwNeededHz, "Hz", 3)
                                                                   : std::string("none / нет"));
@@ -319,6 +361,7 @@ void TDetailsForm::FillTable()
             design_->Section(details::LowOpAmp));
     section(4, report.highPass, "High-pass / ФВЧ", "R1", "R2", "Ohm", "C", report.request.window.c, "F",
             design_->Section(details::HighOpAmp));
+    FitTableColumns();
 }
 
 void TDetailsForm::FillCharts()
@@ -354,14 +397,21 @@ void TDetailsForm::ChartMouseMove(TObject* sender, TShiftState, int x, int y)
     auto* chart = static_cast<TCursorChart*>(sender);
     if (!design_)
         return;
+    readoutChart_ = chart;
     if (chart == ChartStep)
         ShowTime(chart->ValueAt(x, y));
     else
         ShowFrequency(chart->ValueAt(x, y), chart);
 }
 
+// The loop tells a control the pointer left it only once it is idle, after the moves that
+// took the pointer on: moving straight from one chart onto another, the new chart's readout
+// is already shown when the old chart hears it was left, and must stay.
 void TDetailsForm::ChartMouseLeave(TObject* sender)
 {
+    if (sender != readoutChart_)
+        return;
+    readoutChart_ = nullptr;
     if (sender == ChartStep)
         ShowTime(std::nullopt);
     else

@@ -67,9 +67,13 @@ private:
     void FillTable();
     void FillCharts();
     void Arrange();
+    // Column widths for the table's texts and the table's width.
+    void FitTableColumns();
     void ChartMouseMove(TObject* sender, TShiftState shift, int x, int y);
     void ChartMouseLeave(TObject* sender);
 
     std::optional<cli::TRequest> inputs_;
     std::unique_ptr<details::TDetailsDesign> design_;
+    // The chart the pointer last moved over, whose readout is shown; nullptr after it left.
+    TCursorChart* readoutChart_ = nullptr;
 };

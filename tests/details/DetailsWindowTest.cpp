@@ -15,6 +15,7 @@
 #include "app/details/TDetailsForm.h"
 #include "chart/TChartSeries.h"
 #include "forms/TApplication.h"
+#include "forms/TBitmap.h"
 #include "forms/TComboBox.h"
 #include "forms/TLabel.h"
 #include "forms/TMenuItem.h"
@@ -32,6 +33,14 @@
 #include <vector>
 
 namespace {
+
+// A number as the window writes it: fmt's text with the decimal comma.
+std::string CommaText(std::string_view format, double value)
+{
+    std::string text = fmt::format(fmt::runtime(format), value);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
 
 class DetailsWindow : public ::testing::Test {
 protected:
@@ -98,6 +107,21 @@ protected:
         return cli::ComputeDesignReport(cli::ParseCommandLine(views));
     }
     TPopupMenu* Menu() const { return MainWindowDetails->Menu(); }
+    // "Go" with fc 500 kHz, Q 2,5, R 10 kOhm, C 1 nF, then F2.
+    TDetailsForm* Open500kHz()
+    {
+        app.Click("RadioButton2");
+        Go("500", "2,5", "10", "1");
+        PressF2();
+        return Details();
+    }
+    // The op-amp box's first choice below "ideal".
+    void ChooseOneMegahertzOpAmp()
+    {
+        ClickDetails(Details()->OpAmpBox);
+        DetailsKey("Down");
+        ASSERT_EQ(Details()->OpAmpBox->GetText(), "1 MHz");
+    }
 };
 
 } // namespace
@@ -250,21 +274,26 @@ TEST_F(DetailsWindow, TheTableShowsTheDesignCoresValuesAndFollowsTheSeriesChoice
 
 TEST_F(DetailsWindow, TheOpAmpAndToleranceChoicesRecomputeAtOnceAndBadTextsAreNamed)
 {
-    app.Click("RadioButton2");
-    Go("500", "2,5", "10", "1");
-    PressF2();
-    TDetailsForm* d = Details();
+    TDetailsForm* d = Open500kHz();
     EXPECT_FALSE(d->ChartMagnitude->SeriesAt(8)->Active());   // ideal: drawn as curves 0 and 1
-    ClickDetails(d->OpAmpBox);
-    DetailsKey("Down");
-    ASSERT_EQ(d->OpAmpBox->GetText(), "1 MHz");
+    ChooseOneMegahertzOpAmp();
     EXPECT_DOUBLE_EQ(d->Design()->Choices().gbwHz, 1e6);
     TChartSeries* opAmp = d->ChartMagnitude->SeriesAt(8);
     EXPECT_TRUE(opAmp->Active());
     ASSERT_EQ(opAmp->PointCount(), 400);
     // Far above fc the real op-amp's low-pass falls faster than the ideal one.
     EXPECT_LT(opAmp->PointY(399), d->ChartMagnitude->SeriesAt(0)->PointY(399) - 10);
-    EXPECT_EQ(d->ComponentsTable->Cell(1, 8), design::EngineeringText(d->Design()->Report().lowPass.opAmp->fcHz, "Hz", 5));
+    // The op-amp's rows: value and deviation together under "exact", nothing under the series.
+    const auto& lowOpAmp = *d->Design()->Report().lowPass.opAmp;
+    const auto& highOpAmp = *d->Design()->Report().highPass.opAmp;
+    EXPECT_EQ(d->ComponentsTable->Cell(1, 8), design::EngineeringText(lowOpAmp.fcHz, "Hz", 5) + " (" +
+                                                  CommaText("{:+.2f} %", lowOpAmp.fcErrorPct) + ")");
+    EXPECT_EQ(d->ComponentsTable->Cell(5, 9),
+              CommaText("{:.4f}", highOpAmp.q) + " (" + CommaText("{:+.2f} %", highOpAmp.qErrorPct) + ")");
+    EXPECT_LT(lowOpAmp.fcErrorPct, -40);   // a 1 MHz part cannot make 500 kHz
+    for (int col : {2, 3, 6, 7})
+        for (int row : {8, 9, 10})
+            EXPECT_EQ(d->ComponentsTable->Cell(col, row), "") << col << "," << row;
 
     // A typed value that is no frequency is named; the window keeps its last design.
     DetailsKey("Home");
@@ -312,9 +341,7 @@ TEST_F(DetailsWindow, HoverPutsACursorInTheThreeFrequencyChartsWithExactValuesAn
     const std::string readout = d->ReadoutLabel->Caption();
     const auto& low = d->Design()->Section(details::LowIdeal);
     EXPECT_EQ(readout.rfind("f " + design::EngineeringText(hz, "Hz"), 0), 0u) << readout;
-    std::string expected = fmt::format("{:.2f} dB", low.MagnitudeDb(hz));
-    std::replace(expected.begin(), expected.end(), '.', ',');
-    EXPECT_NE(readout.find("ideal " + expected), std::string::npos) << readout;
+    EXPECT_NE(readout.find("ideal " + CommaText("{:.2f} dB", low.MagnitudeDb(hz))), std::string::npos) << readout;
     // The cursor is drawn in the window's frame at its column.
     app.Pump();
     const platform::Raster& frame = app.Desktop().FindWindow(DetailsId())->LastFrame();
@@ -336,6 +363,74 @@ TEST_F(DetailsWindow, HoverPutsACursorInTheThreeFrequencyChartsWithExactValuesAn
     ASSERT_TRUE(step->CursorValue().has_value());
     EXPECT_EQ(d->ReadoutLabel->Caption().rfind("t " + design::EngineeringText(*step->CursorValue(), "s"), 0), 0u);
     EXPECT_FALSE(magnitude->CursorValue().has_value());
+}
+
+TEST_F(DetailsWindow, ADeviationThatRoundsToNothingReadsPlusZero)
+{
+    // The ideal high-pass Q comes out a hair below 2,5 here.
+    app.Click("RadioButton2");
+    Go("500", "2,5", "33", "10");
+    PressF2();
+    const auto& hp = Details()->Design()->Report().highPass;
+    ASSERT_LT(hp.idealQ, 2.5);
+    TTextTable* table = Details()->ComponentsTable;
+    EXPECT_EQ(table->Cell(5, 7), "+0,00 %");
+    for (int row = 0; row < table->RowCount(); ++row)
+        for (int col = 0; col < table->ColCount(); ++col)
+            EXPECT_EQ(table->Cell(col, row).find("-0,00 %"), std::string::npos) << table->Cell(col, row);
+}
+
+TEST_F(DetailsWindow, EveryTableTextFitsItsCellAtTheMinimumSize)
+{
+    // The longest texts: kHz values and a 1 MHz op-amp far off at 500 kHz.
+    TDetailsForm* d = Open500kHz();
+    ChooseOneMegahertzOpAmp();
+    TTextTable* table = d->ComponentsTable;
+    TBitmap measure;
+    measure.SetSize(4, 4);
+    for (const auto& [width, height] : {std::pair{800, 560}, std::pair{1024, 720}}) {
+        Post(platform::EventType::Resize, DetailsId(), width, height);
+        ASSERT_EQ(d->Width(), width);
+        int cells = 0;
+        for (int row = 0; row < table->RowCount(); ++row)
+            for (int col = 0; col < table->ColCount(); ++col) {
+                const std::string text = table->Cell(col, row);
+                if (text.empty())
+                    continue;
+                ++cells;
+                measure.Canvas()->Font()->Assign(table->Font());
+                measure.Canvas()->Font()->SetStyle(table->CellBold(col, row) ? TFontStyles{fsBold} : TFontStyles{});
+                EXPECT_LE(measure.Canvas()->TextWidth(text) + 2 * TTextTable::kCellPadding,
+                          table->CellRect(col, row).Width())
+                    << "'" << text << "' at " << width << " x " << height;
+            }
+        EXPECT_GT(cells, 70);
+    }
+}
+
+TEST_F(DetailsWindow, MovingStraightFromOneChartOntoAnotherKeepsTheNewChartsReadout)
+{
+    app.Key("Enter");
+    PressF2();
+    TDetailsForm* d = Details();
+    // The loop tells the chart that was left only after the move onto the next one was handled.
+    const auto centre = [](TCursorChart* chart) {
+        const platform::Rect plot = chart->PlotRect();
+        return platform::Point{(plot.left + plot.right) / 2, (plot.top + plot.bottom) / 2};
+    };
+    MoveOver(d->ChartPhase, centre(d->ChartPhase).x, centre(d->ChartPhase).y);
+    ASSERT_NE(d->ReadoutLabel->Caption().find("°"), std::string::npos);
+    MoveOver(d->ChartMagnitude, centre(d->ChartMagnitude).x, centre(d->ChartMagnitude).y);
+    EXPECT_NE(d->ReadoutLabel->Caption().find(" dB"), std::string::npos) << d->ReadoutLabel->Caption();
+    EXPECT_TRUE(d->ChartMagnitude->CursorValue().has_value());
+    EXPECT_EQ(d->ChartPhase->CursorValue(), d->ChartMagnitude->CursorValue());
+    MoveOver(d->ChartStep, centre(d->ChartStep).x, centre(d->ChartStep).y);
+    EXPECT_EQ(d->ReadoutLabel->Caption().rfind("t ", 0), 0u) << d->ReadoutLabel->Caption();
+    EXPECT_TRUE(d->ChartStep->CursorValue().has_value());
+    MoveOver(d->ChartDelay, centre(d->ChartDelay).x, centre(d->ChartDelay).y);
+    EXPECT_EQ(d->ReadoutLabel->Caption().rfind("f ", 0), 0u) << d->ReadoutLabel->Caption();
+    EXPECT_FALSE(d->ChartStep->CursorValue().has_value());
+    EXPECT_TRUE(d->ChartDelay->CursorValue().has_value());
 }
 
 TEST_F(DetailsWindow, EscapeClosesTheWindowTheSizeIsHeldAndClosingTheMainWindowEndsTheProgram)

@@ -55,9 +55,13 @@ std::vector<std::string> RunSession(const std::string& script, const std::functi
     std::ostringstream out;
     UiDriver driver(in, out, afterStart);
     driver.Run();
+    return SplitReplies(out.str());
+}
 
+std::vector<std::string> SplitReplies(const std::string& output)
+{
     std::vector<std::string> replies;
-    std::istringstream lines(out.str());
+    std::istringstream lines(output);
     std::string line, reply;
     while (std::getline(lines, line)) {
         if (line == ".") {

@@ -11,6 +11,8 @@
 // The replies to the script's commands, one per command, each without its closing "." line.
 // afterStart runs once the program is built (a test opens its own windows there).
 std::vector<std::string> RunSession(const std::string& script, const std::function<void()>& afterStart = {});
+// The driver's output cut into its replies (each ends with a line holding a single ".").
+std::vector<std::string> SplitReplies(const std::string& output);
 
 // A window next to the main one, named "Probe" (caption "Probe window", 300 x 200 at the
 // screen's top right, clear of the main window where its pad is), shown:
