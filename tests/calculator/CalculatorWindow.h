@@ -15,11 +15,7 @@ protected:
     // Fills the four fields (by typing) and presses "Go".
     void Go(const std::string& fc, const std::string& q, const std::string& r, const std::string& c)
     {
-        app.Enter("Edit1", fc);
-        app.Enter("Edit2", q);
-        app.Enter("Edit3", r);
-        app.Enter("Edit4", c);
-        app.Click("Button2");
+        app.Go(fc, q, r, c);
     }
     std::string LowPass() const
     {

@@ -48,11 +48,7 @@ protected:
 
     void Go(const std::string& fc, const std::string& q, const std::string& r, const std::string& c)
     {
-        app.Enter("Edit1", fc);
-        app.Enter("Edit2", q);
-        app.Enter("Edit3", r);
-        app.Enter("Edit4", c);
-        app.Click("Button2");
+        app.Go(fc, q, r, c);
     }
     void PressF2()
     {
@@ -74,13 +70,7 @@ protected:
     }
     void Post(platform::EventType type, uint64_t window, int x, int y, platform::MouseButton button = {})
     {
-        platform::Event e;
-        e.type = type;
-        e.window = window;
-        e.x = x;
-        e.y = y;
-        e.button = button;
-        app.Desktop().PostEvent(e);
+        PostPointEvent(app.Desktop(), window, type, x, y, button);
         app.Pump();
     }
     // Moves the pointer to a point of a control of the details window, then lets the loop's

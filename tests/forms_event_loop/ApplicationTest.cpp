@@ -10,8 +10,6 @@
 
 #include <regex>
 
-namespace vk = platform::vk;
-
 namespace {
 
 // The message line of the start-up failure text: what follows the first "\r\n".

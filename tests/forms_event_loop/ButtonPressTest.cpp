@@ -6,9 +6,6 @@
 #include "forms/TButton.h"
 #include "forms/TRadioButton.h"
 
-namespace vk = platform::vk;
-using platform::EventType;
-
 namespace {
 
 enum class Kind { Push, Radio };

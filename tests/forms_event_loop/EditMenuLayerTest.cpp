@@ -9,12 +9,6 @@
 #include "forms/TEdit.h"
 #include "forms/TPopupLayer.h"
 
-namespace vk = platform::vk;
-using platform::EventType;
-using platform::MouseButton;
-using platform::Point;
-using platform::Rect;
-
 namespace {
 
 // Menu rows: 0 Undo, 1 separator, 2 Cut, 3 Copy, 4 Paste, 5 Delete, 6 separator, 7 Select All.

@@ -4,8 +4,6 @@
 #include "forms/TEdit.h"
 #include "forms/TGroupBox.h"
 
-namespace vk = platform::vk;
-
 namespace {
 
 class KeyboardTest : public WindowTest {

@@ -7,8 +7,6 @@
 #include "forms/TLabel.h"
 #include "forms/TRadioButton.h"
 
-namespace vk = platform::vk;
-
 namespace {
 
 TEST(ApplicationTitle, LastPathComponentCutAtTheFirstDotLowerCasedButTheFirst)

@@ -11,11 +11,6 @@
 #include "forms/TPopupLayer.h"
 #include "forms/TStrings.h"
 
-namespace vk = platform::vk;
-using platform::EventType;
-using platform::Point;
-using platform::Rect;
-
 namespace {
 
 class ComboBoxTest : public WindowTest {

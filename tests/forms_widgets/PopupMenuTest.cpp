@@ -12,12 +12,6 @@
 #include "forms/TPopupLayer.h"
 #include "forms/TPopupMenu.h"
 
-namespace vk = platform::vk;
-using platform::EventType;
-using platform::MouseButton;
-using platform::Point;
-using platform::Rect;
-
 namespace {
 
 class PopupMenuTest : public WindowTest {

@@ -11,9 +11,6 @@
 #include <algorithm>
 #include <functional>
 
-namespace vk = platform::vk;
-using platform::EventType;
-
 namespace {
 
 // Tells when the pointer comes and goes.

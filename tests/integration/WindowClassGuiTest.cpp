@@ -4,6 +4,7 @@
 
 #include "platform/SdlDesktop.h"
 #include "platform/SdlWindow.h"
+#include "tests/support/CommandOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,6 @@
 using namespace platform;
 
 namespace {
-
-std::string CommandOutput(const std::string& command)
-{
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 std::string DesktopEntryValue(const std::string& key)
 {

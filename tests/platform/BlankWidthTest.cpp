@@ -13,15 +13,6 @@ using namespace probe;
 
 namespace {
 
-FontSpec Face(const char* family, int height, bool bold = false)
-{
-    FontSpec f;
-    f.family = family;
-    f.height = height;
-    f.bold = bold;
-    return f;
-}
-
 int WidthOf(const FontSpec& font, const std::string& text)
 {
     Raster r(1, 1);

@@ -1,6 +1,8 @@
 #pragma once
-// Small helpers of the pixel tests: counting and bounding the pixels of one colour.
+// Small helpers of the pixel tests: counting and bounding the pixels of one colour, and naming
+// a font.
 
+#include "platform/DeviceContext.h"
 #include "platform/Raster.h"
 
 #include <algorithm>
@@ -48,6 +50,16 @@ inline bool AllIn(const Raster& r, const Rect& area, Pixel inside)
             if (r.At(x, y) != inside)
                 return false;
     return true;
+}
+
+// A font of the given family and height (negative: character height in pixels).
+inline platform::FontSpec Face(const char* family, int height, bool bold = false)
+{
+    platform::FontSpec f;
+    f.family = family;
+    f.height = height;
+    f.bold = bold;
+    return f;
 }
 
 } // namespace probe

@@ -9,15 +9,6 @@ using namespace probe;
 
 namespace {
 
-FontSpec Face(const char* family, int height, bool bold = false)
-{
-    FontSpec f;
-    f.family = family;
-    f.height = height;
-    f.bold = bold;
-    return f;
-}
-
 Size ExtentOf(const FontSpec& font, const char* text)
 {
     Raster r(1, 1);

@@ -6,6 +6,7 @@
 #include "platform/PngFile.h"
 #include "platform/SdlDesktop.h"
 #include "platform/SdlWindow.h"
+#include "tests/support/CommandOutput.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -28,18 +29,6 @@ namespace {
 
 constexpr Pixel Red = MakePixel(255, 0, 0);
 constexpr Pixel Blue = MakePixel(0, 0, 255);
-
-std::string CommandOutput(const std::string& command)
-{
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 double CpuSeconds()
 {

@@ -163,17 +163,21 @@ void PostKeyStroke(platform::Desktop& desktop, uint64_t window, const TKeyStroke
     queue.PostEvent(e);
 }
 
-void PostClick(platform::Desktop& desktop, uint64_t window, int x, int y, platform::MouseButton button, int clicks)
+void PostPointEvent(platform::Desktop& desktop, uint64_t window, platform::EventType type, int x, int y,
+                    platform::MouseButton button, int clicks)
 {
-    auto& queue = dynamic_cast<platform::HeadlessDesktop&>(desktop);
     platform::Event e;
+    e.type = type;
     e.window = window;
     e.x = x;
     e.y = y;
     e.button = button;
     e.clicks = clicks;
-    for (auto type : {platform::EventType::MouseMove, platform::EventType::MouseDown, platform::EventType::MouseUp}) {
-        e.type = type;
-        queue.PostEvent(e);
-    }
+    dynamic_cast<platform::HeadlessDesktop&>(desktop).PostEvent(e);
+}
+
+void PostClick(platform::Desktop& desktop, uint64_t window, int x, int y, platform::MouseButton button, int clicks)
+{
+    for (auto type : {platform::EventType::MouseMove, platform::EventType::MouseDown, platform::EventType::MouseUp})
+        PostPointEvent(desktop, window, type, x, y, button, clicks);
 }

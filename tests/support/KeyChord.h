@@ -22,6 +22,9 @@ TKeyStroke KeyStrokeForCharacter(const std::string& utf8Character);
 
 // Posts the events of one keystroke (key-down with its characters, key-up) to a window.
 void PostKeyStroke(platform::Desktop& desktop, uint64_t window, const TKeyStroke& stroke);
+// Posts one event that carries a point (pointer, new size) to a window.
+void PostPointEvent(platform::Desktop& desktop, uint64_t window, platform::EventType type, int x, int y,
+                    platform::MouseButton button = platform::MouseButton::None, int clicks = 1);
 // Posts a click (pointer move, button down, button up) at client coordinates of a window.
 void PostClick(platform::Desktop& desktop, uint64_t window, int x, int y,
                platform::MouseButton button = platform::MouseButton::Left, int clicks = 1);

@@ -103,6 +103,15 @@ void ProgramHarness::Enter(const std::string& field, const std::string& text)
         Type(text);
 }
 
+void ProgramHarness::Go(const std::string& fc, const std::string& q, const std::string& r, const std::string& c)
+{
+    Enter("Edit1", fc);
+    Enter("Edit2", q);
+    Enter("Edit3", r);
+    Enter("Edit4", c);
+    Click("Button2");
+}
+
 void ProgramHarness::CloseWindow()
 {
     platform::Event e;

@@ -29,6 +29,8 @@ public:
     void Type(const std::string& text);      // each character as its keystroke
     // Focuses a field by clicking it, selects its text and types the replacement.
     void Enter(const std::string& field, const std::string& text);
+    // Enters the four fields (frequency, Q, resistor, capacitor) and presses "Go".
+    void Go(const std::string& fc, const std::string& q, const std::string& r, const std::string& c);
     void CloseWindow();
     void Pump();
 

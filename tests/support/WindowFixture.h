@@ -15,6 +15,13 @@
 #include <string>
 #include <vector>
 
+// The desktop names the window tests post input and check places with.
+namespace vk = platform::vk;
+using platform::EventType;
+using platform::MouseButton;
+using platform::Point;
+using platform::Rect;
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
