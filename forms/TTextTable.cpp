@@ -53,29 +53,17 @@ void TTextTable::SetRowCount(int count)
 
 void TTextTable::SetFixedRows(int count)
 {
-    count = std::max(count, 0);
-    if (count == fixedRows_)
-        return;
-    fixedRows_ = count;
-    Invalidate();
+    Change(fixedRows_, std::max(count, 0));
 }
 
 void TTextTable::SetDefaultColWidth(int width)
 {
-    width = std::max(width, 0);
-    if (width == defaultColWidth_)
-        return;
-    defaultColWidth_ = width;
-    Invalidate();
+    Change(defaultColWidth_, std::max(width, 0));
 }
 
 void TTextTable::SetDefaultRowHeight(int height)
 {
-    height = std::max(height, 1);
-    if (height == defaultRowHeight_)
-        return;
-    defaultRowHeight_ = height;
-    Invalidate();
+    Change(defaultRowHeight_, std::max(height, 1));
 }
 
 std::string TTextTable::Cell(int col, int row) const
@@ -85,13 +73,8 @@ std::string TTextTable::Cell(int col, int row) const
 
 void TTextTable::SetCell(int col, int row, const std::string& text)
 {
-    if (!Inside(col, row))
-        return;
-    std::string& cell = cells_[size_t(row) * size_t(colCount_) + size_t(col)].text;
-    if (cell == text)
-        return;
-    cell = text;
-    Invalidate();
+    if (Inside(col, row))
+        Change(cells_[size_t(row) * size_t(colCount_) + size_t(col)].text, text);
 }
 
 void TTextTable::SetRow(int row, const std::vector<std::string>& texts)
@@ -107,13 +90,8 @@ bool TTextTable::CellBold(int col, int row) const
 
 void TTextTable::SetCellBold(int col, int row, bool bold)
 {
-    if (!Inside(col, row))
-        return;
-    bool& cell = cells_[size_t(row) * size_t(colCount_) + size_t(col)].bold;
-    if (cell == bold)
-        return;
-    cell = bold;
-    Invalidate();
+    if (Inside(col, row))
+        Change(cells_[size_t(row) * size_t(colCount_) + size_t(col)].bold, bold);
 }
 
 void TTextTable::Clear()
@@ -133,13 +111,8 @@ int TTextTable::ColWidth(int col) const
 
 void TTextTable::SetColWidth(int col, int width)
 {
-    if (col < 0 || col >= colCount_)
-        return;
-    width = std::max(width, 0);
-    if (colWidths_[size_t(col)] == width)
-        return;
-    colWidths_[size_t(col)] = width;
-    Invalidate();
+    if (col >= 0 && col < colCount_)
+        Change(colWidths_[size_t(col)], std::max(width, 0));
 }
 
 TAlignment TTextTable::ColAlignment(int col) const
@@ -149,10 +122,8 @@ TAlignment TTextTable::ColAlignment(int col) const
 
 void TTextTable::SetColAlignment(int col, TAlignment alignment)
 {
-    if (col < 0 || col >= colCount_ || alignments_[size_t(col)] == alignment)
-        return;
-    alignments_[size_t(col)] = alignment;
-    Invalidate();
+    if (col >= 0 && col < colCount_)
+        Change(alignments_[size_t(col)], alignment);
 }
 
 platform::Rect TTextTable::InnerRect() const

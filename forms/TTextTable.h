@@ -64,6 +64,15 @@ private:
     };
     bool Inside(int col, int row) const { return col >= 0 && col < colCount_ && row >= 0 && row < rowCount_; }
     void Reshape(int cols, int rows);
+    // Stores value in field and repaints, unless it holds that value already.
+    template <class T>
+    void Change(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
 
     int colCount_ = 0;   // 5 x 5 once constructed
     int rowCount_ = 0;

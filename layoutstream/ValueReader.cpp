@@ -108,14 +108,20 @@ long double ValueReader::ReadFloat()
     return static_cast<long double>(ReadIntegerPayload(tag));
 }
 
-float ValueReader::ReadSingle()
+template <class T, class Bits>
+T ValueReader::ReadBitsOrInteger(ValueTag own)
 {
     const ValueTag tag = ReadValue();
-    if (tag == ValueTag::Single)
-        return std::bit_cast<float>(source_.ReadLittle<uint32_t>());
+    if (tag == own)
+        return std::bit_cast<T>(source_.ReadLittle<Bits>());
     if (!IsIntegerTag(tag))
         InvalidValue();
-    return static_cast<float>(ReadIntegerPayload(tag));
+    return static_cast<T>(ReadIntegerPayload(tag));
+}
+
+float ValueReader::ReadSingle()
+{
+    return ReadBitsOrInteger<float, uint32_t>(ValueTag::Single);
 }
 
 int64_t ValueReader::ReadCurrency()
@@ -135,12 +141,7 @@ int64_t ValueReader::ReadCurrency()
 
 double ValueReader::ReadDate()
 {
-    const ValueTag tag = ReadValue();
-    if (tag == ValueTag::Date)
-        return std::bit_cast<double>(source_.ReadLittle<uint64_t>());
-    if (!IsIntegerTag(tag))
-        InvalidValue();
-    return static_cast<double>(ReadIntegerPayload(tag));
+    return ReadBitsOrInteger<double, uint64_t>(ValueTag::Date);
 }
 
 std::string ValueReader::ReadTextPayload(ValueTag tag)

@@ -81,6 +81,9 @@ protected:
 
 private:
     void SkipSetElements();
+    // A value stored as the raw bits of T under the tag own, or as any integer.
+    template <class T, class Bits>
+    T ReadBitsOrInteger(ValueTag own);
 
     ByteSource source_;
     int depth_ = 0;

@@ -599,22 +599,29 @@ void SdlDesktop::SetClipboardText(const std::string& utf8)
     SDL_SetClipboardText(utf8.c_str());
 }
 
-int SdlDesktop::ScreenWidth() const
+namespace {
+
+// The first display's desktop mode; video must be up.
+SDL_DisplayMode DesktopMode()
 {
-    EnsureVideo();
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
         throw EOutOfResources(rtl::Format("Cannot read the screen size: %s", SDL_GetError()));
-    return ToPixels(mode.w);
+    return mode;
+}
+
+} // namespace
+
+int SdlDesktop::ScreenWidth() const
+{
+    EnsureVideo();
+    return ToPixels(DesktopMode().w);
 }
 
 int SdlDesktop::ScreenHeight() const
 {
     EnsureVideo();
-    SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
-        throw EOutOfResources(rtl::Format("Cannot read the screen size: %s", SDL_GetError()));
-    return ToPixels(mode.h);
+    return ToPixels(DesktopMode().h);
 }
 
 uint32_t SdlDesktop::ModifierState() const
