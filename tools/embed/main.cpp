@@ -8,6 +8,8 @@
 // by the linker). Outputs are replaced only when their text changes, so an unchanged resource
 // set does not make the build recompile anything.
 
+#include "rtl/Text.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -28,16 +30,6 @@ struct Resource {
     std::string name;
     std::filesystem::path file;
 };
-
-bool IsIdentifier(const std::string& text)
-{
-    if (text.empty() || (text[0] >= '0' && text[0] <= '9'))
-        return false;
-    for (char c : text)
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'))
-            return false;
-    return true;
-}
 
 // Types and names become C++ string literals; keep them to printable ASCII without quotes.
 bool IsPlainName(const std::string& text)
@@ -149,7 +141,7 @@ int main(int argc, char** argv)
     const std::string& prefix = args[0];
     const std::filesystem::path source = args[1];
     const std::filesystem::path header = args[2];
-    if (!IsIdentifier(prefix)) {
+    if (!rtl::IsValidIdent(prefix)) {
         std::cerr << "f2embed: prefix '" << prefix << "' is not a C++ identifier\n";
         return 1;
     }

@@ -22,6 +22,7 @@
 #include "forms/TMemoryStream.h"
 #include "forms/TReader.h"
 #include "rtl/Exception.h"
+#include "rtl/Text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,24 +61,6 @@ bool Verbose()
     return verbose;
 }
 
-bool IsIdentifier(const std::string& name)
-{
-    if (name.empty() || (name[0] >= '0' && name[0] <= '9'))
-        return false;
-    for (char c : name)
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'))
-            return false;
-    return true;
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return text;
-}
-
 // A reference assigned to a collection item names a component that lives: a dangling one would
 // be caught here by AddressSanitizer.
 void CheckItems(const TComponent& component)
@@ -87,7 +70,7 @@ void CheckItems(const TComponent& component)
         return;
     for (int i = 0; i < widget->Entries()->Count(); ++i)
         if (const auto* partner = static_cast<const readerkit::TKitItem*>(widget->Entries()->Items(i))->Partner())
-            F2_FUZZ_CHECK(kName, IsIdentifier(partner->Name()), "an item refers to a component without a name");
+            F2_FUZZ_CHECK(kName, rtl::IsValidIdent(partner->Name()), "an item refers to a component without a name");
 }
 
 void CheckTree(const TComponent& owner)
@@ -99,8 +82,8 @@ void CheckTree(const TComponent& owner)
         F2_FUZZ_CHECK(kName, child->Owner() == &owner, "a component's owner does not list it");
         F2_FUZZ_CHECK(kName, !child->IsLoading(), "component " + child->Name() + " is still loading");
         if (!child->Name().empty()) {
-            F2_FUZZ_CHECK(kName, IsIdentifier(child->Name()), "component name '" + child->Name() + "' is no identifier");
-            F2_FUZZ_CHECK(kName, names.insert(Lower(child->Name())).second, "two components named " + child->Name());
+            F2_FUZZ_CHECK(kName, rtl::IsValidIdent(child->Name()), "component name '" + child->Name() + "' is no identifier");
+            F2_FUZZ_CHECK(kName, names.insert(rtl::LowerCase(child->Name())).second, "two components named " + child->Name());
         }
         CheckTree(*child);
     }
@@ -111,7 +94,7 @@ void CheckField(const TComponent& root, const TFuzzWidget* field, const char* na
     if (!field)
         return;
     // A field left pointing at a freed component would be caught here by AddressSanitizer.
-    F2_FUZZ_CHECK(kName, Lower(field->Name()) == Lower(name), std::string("field ") + name + " holds " + field->Name());
+    F2_FUZZ_CHECK(kName, rtl::SameText(field->Name(), name), std::string("field ") + name + " holds " + field->Name());
     F2_FUZZ_CHECK(kName, field->Owner() == &root, std::string("field ") + name + " holds a component of another owner");
 }
 
