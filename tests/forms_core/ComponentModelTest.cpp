@@ -2,6 +2,7 @@
 #include "forms/TComponent.h"
 #include "forms/TMemoryStream.h"
 #include "rtl/Exception.h"
+#include "tests/support/ReaderComponents.h"
 
 #include <gtest/gtest.h>
 
@@ -9,18 +10,11 @@
 
 namespace {
 
-enum TShade { shLight, shMedium, shDark };
-enum TTrait { trRound, trShiny, trHeavy };
-
-} // namespace
-
-F2_ENUM_TYPE(TShade, "shLight", "shMedium", "shDark");
-F2_ENUM_TYPE(TTrait, "trRound", "trShiny", "trHeavy");
-F2_SET_TYPE(TTraits, TTrait);
-
-namespace {
-
-using TTraits = TSet<TTrait>;
+// The enumeration and set types of the reader's test components.
+using readerkit::TShade;
+using readerkit::TTraits;
+using enum readerkit::TShade;
+using enum readerkit::TTrait;
 using TTickEvent = std::function<void(TObject*, int&)>;
 
 class TGadget : public TComponent {

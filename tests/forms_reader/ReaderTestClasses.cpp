@@ -59,8 +59,6 @@ F2_DEFINE_CLASS(TBlob, TPersistent, F2_NO_FACTORY) {}
 
 F2_DEFINE_CLASS(TWidget, readerkit::TKitWidget, F2_FACTORY(TWidget))
 {
-    c.Property("Shade", &TWidget::Shade, &TWidget::SetShade);
-    c.Property("Traits", &TWidget::Traits, &TWidget::SetTraits);
     c.Property("Hue", &TWidget::Hue, &TWidget::SetHue);
     c.Property("Title", &TWidget::Title);
     c.Property("Blob", &TWidget::Blob);

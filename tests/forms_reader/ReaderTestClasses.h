@@ -1,8 +1,8 @@
 #pragma once
 // The component classes of the layout reader tests, built on the shared reader components
 // (tests/support/ReaderComponents.h): a window-like root with published fields and handlers, a
-// widget with a property of every kind the shared widget lacks (enumeration, set, integer with
-// identifiers, sub-objects for dotted paths, a binary defined property), a widget whose
+// widget with a property of every kind the shared widget lacks (integer with identifiers,
+// sub-objects for dotted paths, a binary defined property), a widget whose
 // setter fails, and a class chain for the layout loader.
 
 #include "forms/ClassInfo.h"
@@ -19,15 +19,12 @@
 
 namespace readertest {
 
-enum TShade { shLight, shMedium, shDark };
-enum TTrait { trRound, trShiny, trHeavy };
+using namespace readerkit;
+
 enum THue : int32_t { huRed = 0x0000FF, huWindow = int32_t(0xFF000005) };
 
 const TIdentMap& HueIdents();
 
-using TTraits = TSet<TTrait>;
-using readerkit::Census;
-using readerkit::TKitItem;
 
 class TFontLike : public TPersistent {
     F2_CLASS(TFontLike, TPersistent)
@@ -67,18 +64,12 @@ class TWidget : public readerkit::TKitWidget {
 public:
     using TKitWidget::TKitWidget;
 
-    TShade Shade() const { return shade_; }
-    void SetShade(TShade v) { shade_ = v; }
-    TTraits Traits() const { return traits_; }
-    void SetTraits(TTraits v) { traits_ = v; }
     THue Hue() const { return hue_; }
     void SetHue(THue v) { hue_ = v; }
     TTitle* Title() const { return title_.get(); }
     TBlob* Blob() const { return blob_.get(); }
 
 private:
-    TShade shade_ = shLight;
-    TTraits traits_;
     THue hue_ = huRed;
     std::unique_ptr<TTitle> title_ = std::make_unique<TTitle>();
     std::unique_ptr<TBlob> blob_ = std::make_unique<TBlob>();
@@ -153,7 +144,4 @@ struct Bytes {
 
 } // namespace readertest
 
-F2_ENUM_TYPE(readertest::TShade, "shLight", "shMedium", "shDark");
-F2_ENUM_TYPE(readertest::TTrait, "trRound", "trShiny", "trHeavy");
-F2_SET_TYPE(TTraits, readertest::TTrait);
 F2_INTEGER_TYPE(readertest::THue, &readertest::HueIdents());

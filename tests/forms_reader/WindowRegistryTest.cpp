@@ -28,27 +28,19 @@ class TTestWindow : public TForm {
 public:
     using TForm::TForm;
     TEdit* Edit1 = nullptr;
-    TEdit* Link() const { return link_; }
-    void SetLink(TEdit* edit)
-    {
-        if (link_)
-            link_->RemoveFreeNotification(this);
-        link_ = edit;
-        if (link_)
-            link_->FreeNotification(this);
-    }
+    TEdit* Link() const { return link_.Get(); }
+    void SetLink(TEdit* edit) { link_.Set(edit); }
 
 protected:
     void Notification(TComponent* component, TOperation operation) override
     {
         TForm::Notification(component, operation);
-        if (operation == opRemove && component == link_)
-            link_ = nullptr;
+        link_.Forget(component, operation);
     }
     void ReadLayout() { LayoutLoader::ReadLayouts(*this, TTestWindow::StaticClass()); }
 
 private:
-    TEdit* link_ = nullptr;
+    readerkit::WatchedReference<TEdit> link_{this};
 };
 
 class TTwinForm : public TTestWindow {

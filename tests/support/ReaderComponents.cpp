@@ -53,15 +53,6 @@ TKitWidget::~TKitWidget()
     --Census::Alive();
 }
 
-void TKitWidget::SetPartner(TKitWidget* v)
-{
-    if (partner_)
-        partner_->RemoveFreeNotification(this);
-    partner_ = v;
-    if (partner_)
-        partner_->FreeNotification(this);
-}
-
 void TKitWidget::SetParentComponent(TComponent* parent)
 {
     if (parent_)
@@ -81,8 +72,7 @@ void TKitWidget::Loaded()
 void TKitWidget::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == opRemove && component == partner_)
-        partner_ = nullptr;
+    partner_.Forget(component, operation);
 }
 
 TKitForm::TKitForm(TComponent* owner) : TComponent(owner)
@@ -121,6 +111,8 @@ F2_DEFINE_CLASS(TKitWidget, TComponent, F2_NO_FACTORY)
     c.Property("Big", &TKitWidget::Big, &TKitWidget::SetBig);
     c.Property("Letter", &TKitWidget::Letter, &TKitWidget::SetLetter);
     c.Property("Flag", &TKitWidget::Flag, &TKitWidget::SetFlag);
+    c.Property("Shade", &TKitWidget::Shade, &TKitWidget::SetShade);
+    c.Property("Traits", &TKitWidget::Traits, &TKitWidget::SetTraits);
     c.Property("Value", &TKitWidget::Value, &TKitWidget::SetValue);
     c.Property("Partner", &TKitWidget::Partner, &TKitWidget::SetPartner);
     c.Property("OnTick", &TKitWidget::OnTick, &TKitWidget::SetOnTick);

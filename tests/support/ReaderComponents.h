@@ -2,8 +2,8 @@
 // Component classes that the layout-reader tests and the reader's fuzz target read layouts
 // into, and build their own on: a collection item holding a component reference, a widget with
 // a parent relation and the properties of the common kinds (integers, strings, floats, a
-// 64-bit integer, a character, a boolean, a variant, a component reference, an event, a text
-// list, a collection), and a root like a window. Every instance is counted and every Loaded call
+// 64-bit integer, a character, a boolean, a variant, an enumeration, a set, a component
+// reference, an event, a text list, a collection), and a root like a window. Every instance is counted and every Loaded call
 // logged, so that a test can tell what a read created, notified and left behind.
 
 #include "forms/ClassInfo.h"
@@ -31,6 +31,36 @@ struct Census {
 };
 
 class TKitWidget;
+
+// A reference a holder keeps to a component that may live in another root: the holder hears
+// of the target's end and, passing its notifications on to Forget, lets go of it.
+template <class T>
+class WatchedReference {
+public:
+    explicit WatchedReference(TComponent* holder) : holder_(holder) {}
+    T* Get() const { return target_; }
+    void Set(T* target)
+    {
+        if (target_)
+            target_->RemoveFreeNotification(holder_);
+        target_ = target;
+        if (target_)
+            target_->FreeNotification(holder_);
+    }
+    void Forget(TComponent* component, TOperation operation)
+    {
+        if (operation == opRemove && component == target_)
+            target_ = nullptr;
+    }
+
+private:
+    TComponent* holder_;
+    T* target_ = nullptr;
+};
+
+enum TShade { shLight, shMedium, shDark };
+enum TTrait { trRound, trShiny, trHeavy };
+using TTraits = TSet<TTrait>;
 
 using TTickEvent = std::function<void(TObject* sender, int& amount)>;
 
@@ -73,11 +103,14 @@ public:
     void SetLetter(char v) { letter_ = v; }
     bool Flag() const { return flag_; }
     void SetFlag(bool v) { flag_ = v; }
+    TShade Shade() const { return shade_; }
+    void SetShade(TShade v) { shade_ = v; }
+    TTraits Traits() const { return traits_; }
+    void SetTraits(TTraits v) { traits_ = v; }
     TVariant Value() const { return value_; }
     void SetValue(const TVariant& v) { value_ = v; }
-    // The partner may live in another root: the widget hears of its end.
-    TKitWidget* Partner() const { return partner_; }
-    void SetPartner(TKitWidget* v);
+    TKitWidget* Partner() const { return partner_.Get(); }
+    void SetPartner(TKitWidget* v) { partner_.Set(v); }
     const TTickEvent& OnTick() const { return onTick_; }
     void SetOnTick(const TTickEvent& v) { onTick_ = v; }
     TStrings* Lines() const { return lines_.get(); }
@@ -109,8 +142,10 @@ private:
     int64_t big_ = 0;
     char letter_ = 0;
     bool flag_ = false;
+    TShade shade_ = shLight;
+    TTraits traits_;
     TVariant value_;
-    TKitWidget* partner_ = nullptr;
+    WatchedReference<TKitWidget> partner_{this};
     TTickEvent onTick_;
     std::unique_ptr<TStringList> lines_ = std::make_unique<TStringList>();
     std::unique_ptr<TCollection> entries_;
@@ -136,3 +171,7 @@ private:
 };
 
 } // namespace readerkit
+
+F2_ENUM_TYPE(readerkit::TShade, "shLight", "shMedium", "shDark");
+F2_ENUM_TYPE(readerkit::TTrait, "trRound", "trShiny", "trHeavy");
+F2_SET_TYPE(TTraits, readerkit::TTrait);

@@ -83,8 +83,8 @@ def every_tag():
         prop("Ratio", extended(0.7)), prop("Precise", extended(-2.5e3)), prop("Ratio", int16(7)),
         prop("Caption", string("Go")), prop("Caption", lstring("x" * 300)),
         prop("Caption", wstring("ФНЧ")), prop("Caption", utf8("Фильтр")),
-        prop("Shade", ident("fsDark")), prop("Flag", TRUE), prop("Flag", FALSE),
-        prop("Traits", set_of("ftRound", "ftHeavy")), prop("Traits", set_of()),
+        prop("Shade", ident("shDark")), prop("Flag", TRUE), prop("Flag", FALSE),
+        prop("Traits", set_of("trRound", "trHeavy")), prop("Traits", set_of()),
         prop("Letter", string("x")), prop("Color", ident("clRed")), prop("Color", int32(0x00FF00)),
         prop("Cursor", ident("crIBeam")),
         prop("Value", single(1.5)), prop("Value", currency(2.25)), prop("Value", date(45000.5)),
@@ -140,8 +140,8 @@ def seeds():
     yield "error-duplicate-name", simple(widget(b"") + widget(b"", "widget1"))
     yield "error-invalid-name", simple(widget(b"", "1abc"))
     yield "error-read-only", simple(widget(prop("ReadOnly", int8(1))))
-    yield "error-set-element", simple(widget(prop("Traits", set_of("ftRound", "ftNone", "ftHeavy"))))
-    yield "error-enum", simple(widget(prop("Shade", ident("fsNone"))))
+    yield "error-set-element", simple(widget(prop("Traits", set_of("trRound", "trNone", "trHeavy"))))
+    yield "error-enum", simple(widget(prop("Shade", ident("shNone"))))
     yield "error-method", simple(widget(prop("OnClick", ident("NoSuchHandler"))))
     yield "error-method-shape", simple(widget(prop("OnClick", ident("WidgetTick"))))
     yield "error-colour", simple(widget(prop("Color", ident("clNoColour"))))

@@ -2,27 +2,15 @@
 
 namespace fuzz {
 
-void TFuzzForm::SetActiveControl(TFuzzWidget* v)
-{
-    if (activeControl_)
-        activeControl_->RemoveFreeNotification(this);
-    activeControl_ = v;
-    if (activeControl_)
-        activeControl_->FreeNotification(this);
-}
-
 void TFuzzForm::Notification(TComponent* component, TOperation operation)
 {
     TKitForm::Notification(component, operation);
-    if (operation == opRemove && component == activeControl_)
-        activeControl_ = nullptr;
+    activeControl_.Forget(component, operation);
 }
 
 // The descriptions stay inside the namespace: a member is defined where its class lives.
 F2_DEFINE_CLASS(TFuzzWidget, readerkit::TKitWidget, F2_FACTORY(TFuzzWidget))
 {
-    c.Property("Shade", &TFuzzWidget::Shade, &TFuzzWidget::SetShade);
-    c.Property("Traits", &TFuzzWidget::Traits, &TFuzzWidget::SetTraits);
     c.Property("Color", &TFuzzWidget::Color, &TFuzzWidget::SetColor);
     c.Property("Cursor", &TFuzzWidget::Cursor, &TFuzzWidget::SetCursor);
     c.Property("OnClick", &TFuzzWidget::OnClick, &TFuzzWidget::SetOnClick);

@@ -1,8 +1,7 @@
 #pragma once
 // The component classes of the layout reader fuzz target, built on the shared reader
 // components (tests/support/ReaderComponents.h): a widget that adds a property of every kind
-// the shared widget lacks (enumeration, set, integers with identifier maps, a click event, a font, a
-// picture), a registered panel class that is found only through the class registry, and a
+// the shared widget lacks (integers with identifier maps, a click event, a font, a picture), a registered panel class that is found only through the class registry, and a
 // window-like root with published fields, handlers and an active control. Instances are counted
 // by the shared Census, so that the target can tell what a failed read left behind.
 
@@ -18,19 +17,11 @@
 
 namespace fuzz {
 
-enum TFuzzShade { fsLight, fsMedium, fsDark };
-enum TFuzzTrait { ftRound, ftShiny, ftHeavy };
-using TFuzzTraits = TSet<TFuzzTrait>;
-
 class TFuzzWidget : public readerkit::TKitWidget {
     F2_CLASS(TFuzzWidget, readerkit::TKitWidget)
 public:
     using TKitWidget::TKitWidget;
 
-    TFuzzShade Shade() const { return shade_; }
-    void SetShade(TFuzzShade v) { shade_ = v; }
-    TFuzzTraits Traits() const { return traits_; }
-    void SetTraits(TFuzzTraits v) { traits_ = v; }
     TColor Color() const { return color_; }
     void SetColor(TColor v) { color_ = v; }
     TCursor Cursor() const { return cursor_; }
@@ -41,8 +32,6 @@ public:
     TPicture* Picture() const { return picture_.get(); }
 
 private:
-    TFuzzShade shade_ = fsLight;
-    TFuzzTraits traits_;
     TColor color_ = clBtnFace;
     TCursor cursor_ = crDefault;
     TNotifyEvent onClick_;
@@ -65,8 +54,8 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor v) { color_ = v; }
     TFont* Font() const { return font_.get(); }
-    TFuzzWidget* ActiveControl() const { return activeControl_; }
-    void SetActiveControl(TFuzzWidget* v);
+    TFuzzWidget* ActiveControl() const { return activeControl_.Get(); }
+    void SetActiveControl(TFuzzWidget* v) { activeControl_.Set(v); }
     const TNotifyEvent& OnShow() const { return onShow_; }
     void SetOnShow(const TNotifyEvent& v) { onShow_ = v; }
 
@@ -84,12 +73,8 @@ protected:
 private:
     TColor color_ = clBtnFace;
     std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
-    TFuzzWidget* activeControl_ = nullptr;
+    readerkit::WatchedReference<TFuzzWidget> activeControl_{this};
     TNotifyEvent onShow_;
 };
 
 } // namespace fuzz
-
-F2_ENUM_TYPE(fuzz::TFuzzShade, "fsLight", "fsMedium", "fsDark");
-F2_ENUM_TYPE(fuzz::TFuzzTrait, "ftRound", "ftShiny", "ftHeavy");
-F2_SET_TYPE(TFuzzTraits, fuzz::TFuzzTrait);
