@@ -40,15 +40,24 @@ inline void PutInfoHeader(std::vector<uint8_t>& b, int width, int height, int bi
 
 inline int RowBytes(int width, int bitCount) { return ((width * bitCount + 31) / 32) * 4; }
 
+// The file header and the info header of a bitmap file whose colour table has `colors`
+// entries; its rows follow the table.
+inline std::vector<uint8_t> BmpHeaders(int width, int height, int bitCount, int colors)
+{
+    const uint32_t pixelsAt = 54 + 4 * uint32_t(colors);
+    std::vector<uint8_t> b{'B', 'M'};
+    Put32(b, pixelsAt + uint32_t(RowBytes(width, bitCount) * height));
+    Put32(b, 0);
+    Put32(b, pixelsAt);
+    PutInfoHeader(b, width, height, bitCount, colors);
+    return b;
+}
+
 // A bottom-up 24-bit bitmap file; pixel(x, y) with y = 0 at the top.
 inline std::vector<uint8_t> Bmp24(int width, int height, const std::function<Rgb(int, int)>& pixel)
 {
     const int row = RowBytes(width, 24);
-    std::vector<uint8_t> b{'B', 'M'};
-    Put32(b, uint32_t(54 + row * height));
-    Put32(b, 0);
-    Put32(b, 54);
-    PutInfoHeader(b, width, height, 24, 0);
+    std::vector<uint8_t> b = BmpHeaders(width, height, 24, 0);
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) {
             const Rgb c = pixel(x, y);
@@ -63,11 +72,7 @@ inline std::vector<uint8_t> Bmp24(int width, int height, const std::function<Rgb
 inline std::vector<uint8_t> Bmp1(int width, int height, const std::function<bool(int, int)>& bit)
 {
     const int row = RowBytes(width, 1);
-    std::vector<uint8_t> b{'B', 'M'};
-    Put32(b, uint32_t(62 + row * height));
-    Put32(b, 0);
-    Put32(b, 62);
-    PutInfoHeader(b, width, height, 1, 2);
+    std::vector<uint8_t> b = BmpHeaders(width, height, 1, 2);
     Put32(b, 0x00000000);
     Put32(b, 0x00FFFFFF);
     for (int y = height - 1; y >= 0; --y) {

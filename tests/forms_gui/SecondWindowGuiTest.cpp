@@ -15,6 +15,7 @@
 #include "platform/SdlWindow.h"
 #include "tests/forms_gui/SdlDisplay.h"
 #include "tests/support/AddControl.h"
+#include "tests/support/SdlEvents.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -61,20 +62,11 @@ bool Shown(TCustomForm* form)
 void PushKey(TCustomForm* form, SDL_Keycode sym, SDL_Scancode scan, const char* text)
 {
     const uint32_t id = SDL_GetWindowID(Handle(form));
-    SDL_Event key{};
-    key.type = SDL_KEYDOWN;
-    key.key.windowID = id;
-    key.key.state = SDL_PRESSED;
-    key.key.keysym.sym = sym;
-    key.key.keysym.scancode = scan;
+    SDL_Event key = SdlKeyDown(id, sym, scan);
     SDL_PushEvent(&key);
-    SDL_Event typed{};
-    typed.type = SDL_TEXTINPUT;
-    typed.text.windowID = id;
-    std::snprintf(typed.text.text, sizeof typed.text.text, "%s", text);
+    SDL_Event typed = SdlTextInput(id, text);
     SDL_PushEvent(&typed);
-    key.type = SDL_KEYUP;
-    key.key.state = SDL_RELEASED;
+    key = MakeKeyUp(key);
     SDL_PushEvent(&key);
 }
 

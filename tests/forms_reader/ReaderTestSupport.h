@@ -51,4 +51,11 @@ inline std::string WidgetLayout(const std::string& properties)
     return "Form1 : TTestForm {\n  Widget1 : TWidget {\n" + properties + "\n  }\n}\n";
 }
 
+// Reads a one-widget layout with the given property lines into form; the message of the
+// EReadError that the read raises (see ErrorOf).
+inline std::string WidgetReadError(TTestForm& form, const std::string& properties)
+{
+    return ErrorOf<EReadError>([&] { ReadInto(form, Compile(WidgetLayout(properties))); });
+}
+
 } // namespace readertest

@@ -80,12 +80,10 @@ TEST(ReaderValues, NamesAndPathsCompareWithoutRegardToCaseAndWalkSubObjects)
 TEST(ReaderValues, BadPathsAndUnknownPropertiesNameTheirPart)
 {
     TTestForm a, b, c, d;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(a, Compile(WidgetLayout("Nope = 1"))); }),
-              "Error reading Widget1.Nope: Property Nope does not exist");
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(b, Compile(WidgetLayout("Title.Nope.Height = 1"))); }),
+    EXPECT_EQ(WidgetReadError(a, "Nope = 1"), "Error reading Widget1.Nope: Property Nope does not exist");
+    EXPECT_EQ(WidgetReadError(b, "Title.Nope.Height = 1"),
               "Error reading Widget1.Title.Nope.Height: Property Nope does not exist");
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(c, Compile(WidgetLayout("Left.Height = 1"))); }),
-              "Error reading Widget1.Left.Height: Invalid property path");
+    EXPECT_EQ(WidgetReadError(c, "Left.Height = 1"), "Error reading Widget1.Left.Height: Invalid property path");
     // A component without a name is reported by its class.
     EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(d, Compile("F : TTestForm {\n W : TWidget {\n Title.Font.Height = \"x\"\n }\n}")); }),
               "Error reading W.Title.Font.Height: Invalid property value");
@@ -102,10 +100,10 @@ TEST(ReaderValues, EnumerationsTakeTheirNamesOnlyAndAssignNothingOtherwise)
     EXPECT_TRUE(W1(form).Flag());
 
     TTestForm bad;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(bad, Compile(WidgetLayout("Shade = shMedium\nShade2 = 1"))); }),
+    EXPECT_EQ(WidgetReadError(bad, "Shade = shMedium\nShade2 = 1"),
               "Error reading Widget1.Shade2: Property Shade2 does not exist");
     TTestForm unknown;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(unknown, Compile(WidgetLayout("Left = 4\nShade = shPurple"))); }),
+    EXPECT_EQ(WidgetReadError(unknown, "Left = 4\nShade = shPurple"),
               "Error reading Widget1.Shade: Invalid property value");
     EXPECT_EQ(unknown.Widget1, nullptr);   // the failing child was freed
     // With a hook that accepts the error the widget stays, and its shade was not touched.
@@ -118,10 +116,8 @@ TEST(ReaderValues, EnumerationsTakeTheirNamesOnlyAndAssignNothingOtherwise)
     EXPECT_EQ(lenient.Widget1->Shade(), shMedium);
     // An integer is no enumeration value, and a boolean takes only its own names.
     TTestForm number, boolean;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(number, Compile(WidgetLayout("Shade = 1"))); }),
-              "Error reading Widget1.Shade: Invalid property value");
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(boolean, Compile(WidgetLayout("Flag = shDark"))); }),
-              "Error reading Widget1.Flag: Invalid property value");
+    EXPECT_EQ(WidgetReadError(number, "Shade = 1"), "Error reading Widget1.Shade: Invalid property value");
+    EXPECT_EQ(WidgetReadError(boolean, "Flag = shDark"), "Error reading Widget1.Flag: Invalid property value");
 }
 
 TEST(ReaderValues, SetsCollectKnownElementsAndRefuseUnknownOnesAfterReadingThemAll)
@@ -145,8 +141,7 @@ TEST(ReaderValues, SetsCollectKnownElementsAndRefuseUnknownOnesAfterReadingThemA
     EXPECT_EQ(bad.Widget1->Left(), 7);
     // A set needs the set tag.
     TTestForm ident;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(ident, Compile(WidgetLayout("Traits = trRound"))); }),
-              "Error reading Widget1.Traits: Invalid property value");
+    EXPECT_EQ(WidgetReadError(ident, "Traits = trRound"), "Error reading Widget1.Traits: Invalid property value");
 }
 
 TEST(ReaderValues, IntegerIdentifiersGoThroughTheTypesMap)
@@ -154,11 +149,9 @@ TEST(ReaderValues, IntegerIdentifiersGoThroughTheTypesMap)
     auto form = ReadForm(WidgetLayout("Hue = HUWINDOW"));
     EXPECT_EQ(W1(form).Hue(), huWindow);
     TTestForm unknown, unmapped;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(unknown, Compile(WidgetLayout("Hue = huPink"))); }),
-              "Error reading Widget1.Hue: Invalid property value");
+    EXPECT_EQ(WidgetReadError(unknown, "Hue = huPink"), "Error reading Widget1.Hue: Invalid property value");
     // Left is a plain integer without a map.
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(unmapped, Compile(WidgetLayout("Left = huRed"))); }),
-              "Error reading Widget1.Left: Invalid property value");
+    EXPECT_EQ(WidgetReadError(unmapped, "Left = huRed"), "Error reading Widget1.Left: Invalid property value");
 }
 
 TEST(ReaderValues, FloatsDecodeExtendedExactlyAndAcceptIntegers)
@@ -181,8 +174,7 @@ TEST(ReaderValues, FloatsDecodeExtendedExactlyAndAcceptIntegers)
     auto fromInt = ReadBytes(WidgetValue("Ratio", {19, 0, 0xE4, 0x0B, 0x54, 0x02, 0, 0, 0}));   // 10^10
     EXPECT_EQ(W1(fromInt).Ratio(), 1e10);
     TTestForm text;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(text, Compile(WidgetLayout("Ratio = \"0.7\""))); }),
-              "Error reading Widget1.Ratio: Invalid property value");
+    EXPECT_EQ(WidgetReadError(text, "Ratio = \"0.7\""), "Error reading Widget1.Ratio: Invalid property value");
 }
 
 TEST(ReaderValues, TextsArriveAsUtf8FromEveryStringForm)
@@ -233,8 +225,7 @@ TEST(ReaderValues, CharacterPropertiesTakeTheCodePageByteOfTheirCharacter)
     EXPECT_EQ(W1(empty).Letter(), 0);
     // Two code-page characters are two characters, even when they would spell one in UTF-8.
     TTestForm two, twoBytes;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(two, Compile(WidgetLayout("Letter = \"ab\""))); }),
-              "Error reading Widget1.Letter: Invalid property value");
+    EXPECT_EQ(WidgetReadError(two, "Letter = \"ab\""), "Error reading Widget1.Letter: Invalid property value");
     EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(twoBytes, WidgetValue("Letter", {6, 2, 0xD0, 0xB6})); }),
               "Error reading Widget1.Letter: Invalid property value");
 }
@@ -258,10 +249,8 @@ TEST(ReaderValues, Int64sAndVariants)
     EXPECT_EQ(W1(currency).Value().AsFloat(), 1.0L);
     // Identifiers are no variant values; a binary one would need a registered custom type.
     TTestForm ident, binary;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(ident, Compile(WidgetLayout("Value = shDark"))); }),
-              "Error reading Widget1.Value: Stream read error");
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(binary, Compile(WidgetLayout("Value = hex(\"00\")"))); }),
-              "Error reading Widget1.Value: Stream read error");
+    EXPECT_EQ(WidgetReadError(ident, "Value = shDark"), "Error reading Widget1.Value: Stream read error");
+    EXPECT_EQ(WidgetReadError(binary, "Value = hex(\"00\")"), "Error reading Widget1.Value: Stream read error");
 }
 
 TEST(ReaderValues, ValueReadersStayInStepAfterForeignTags)
@@ -310,10 +299,8 @@ TEST(ReaderValues, HandlersBindByNameToTheRootAndMustFitTheEvent)
     EXPECT_EQ(form->ticks, 4);
 
     TTestForm unknown, mismatch;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(unknown, Compile(WidgetLayout("OnTick = Widget1Tock"))); }),
-              "Error reading Widget1.OnTick: Invalid property value");
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(mismatch, Compile(WidgetLayout("OnTick = WrongShape"))); }),
-              "Error reading Widget1.OnTick: Invalid property value");
+    EXPECT_EQ(WidgetReadError(unknown, "OnTick = Widget1Tock"), "Error reading Widget1.OnTick: Invalid property value");
+    EXPECT_EQ(WidgetReadError(mismatch, "OnTick = WrongShape"), "Error reading Widget1.OnTick: Invalid property value");
     EXPECT_EQ(mismatch.Widget1, nullptr);
     Bytes twice;
     twice.Sig().Str("TTestForm").Str("Form1").End().Str("TWidget").Str("Widget1");
@@ -325,11 +312,9 @@ TEST(ReaderValues, HandlersBindByNameToTheRootAndMustFitTheEvent)
 TEST(ReaderValues, ReadOnlyPropertiesAreRefused)
 {
     TTestForm form;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(form, Compile(WidgetLayout("ReadOnlyLeft = 3"))); }),
-              "Error reading Widget1.ReadOnlyLeft: Property is read-only");
+    EXPECT_EQ(WidgetReadError(form, "ReadOnlyLeft = 3"), "Error reading Widget1.ReadOnlyLeft: Property is read-only");
     TTestForm object;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(object, Compile(WidgetLayout("Title = nil"))); }),
-              "Error reading Widget1.Title: Property is read-only");
+    EXPECT_EQ(WidgetReadError(object, "Title = nil"), "Error reading Widget1.Title: Property is read-only");
 }
 
 TEST(ReaderValues, TextListsReadTheirStringsAsOneChange)
@@ -341,9 +326,9 @@ TEST(ReaderValues, TextListsReadTheirStringsAsOneChange)
     EXPECT_EQ(W1(form).Title()->Text()->Get(0), "TChart");
     // A list item that is no string fails, and the list is not a list without the list tag.
     TTestForm number, noList;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(number, Compile(WidgetLayout("Lines.Strings = (\"a\", 5)"))); }),
+    EXPECT_EQ(WidgetReadError(number, "Lines.Strings = (\"a\", 5)"),
               "Error reading Widget1.Lines.Strings: Invalid property value");
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(noList, Compile(WidgetLayout("Lines.Strings = \"a\""))); }),
+    EXPECT_EQ(WidgetReadError(noList, "Lines.Strings = \"a\""),
               "Error reading Widget1.Lines.Strings: Invalid property value");
 }
 
@@ -397,6 +382,6 @@ TEST(ReaderValues, CollectionsAreClearedAndFilledItemByItem)
     EXPECT_EQ(W1(form).entriesAssigned, 0);
     // An item's own failure is reported for the item, inside the collection's record.
     TTestForm bad;
-    EXPECT_EQ(ErrorOf<EReadError>([&] { ReadInto(bad, Compile(WidgetLayout("Entries = collection {\n item { Width = \"x\" }\n}"))); }),
+    EXPECT_EQ(WidgetReadError(bad, "Entries = collection {\n item { Width = \"x\" }\n}"),
               "Error reading Widget1.Entries: Error reading TKitItem.Width: Invalid property value");
 }

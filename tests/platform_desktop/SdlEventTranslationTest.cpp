@@ -2,11 +2,10 @@
 // Only SDL's event subsystem runs here: no display is needed.
 
 #include "platform/SdlDesktop.h"
+#include "tests/support/SdlEvents.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 using namespace platform;
 
@@ -23,22 +22,13 @@ protected:
 
     void KeyDown(SDL_Keycode sym, SDL_Scancode scan, uint16_t mod = KMOD_NONE, uint32_t window = 1)
     {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.windowID = window;
-        e.key.state = SDL_PRESSED;
-        e.key.keysym.sym = sym;
-        e.key.keysym.scancode = scan;
-        e.key.keysym.mod = mod;
+        SDL_Event e = SdlKeyDown(window, sym, scan, mod);
         ASSERT_EQ(SDL_PushEvent(&e), 1);
     }
 
     void Text(const char* text, uint32_t window = 1)
     {
-        SDL_Event e{};
-        e.type = SDL_TEXTINPUT;
-        e.text.windowID = window;
-        std::strncpy(e.text.text, text, sizeof e.text.text - 1);
+        SDL_Event e = SdlTextInput(window, text);
         ASSERT_EQ(SDL_PushEvent(&e), 1);
     }
 

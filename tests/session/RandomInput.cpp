@@ -78,25 +78,17 @@ RandomAction RandomInput::Next()
 {
     // Weights: keys and typing dominate, as in real use; pastes and clicks are frequent enough
     // to meet every control many times in a run.
+    // Each kind is chosen when the pick lies below its limit and above the one before.
+    static constexpr struct {
+        uint32_t limit;
+        RandomAction (RandomInput::*make)();
+    } kinds[] = {{28, &RandomInput::Key},   {44, &RandomInput::Type},  {47, &RandomInput::Compose},
+                 {55, &RandomInput::Paste}, {64, &RandomInput::Fresh}, {78, &RandomInput::Click},
+                 {82, &RandomInput::Drag},  {90, &RandomInput::Radio}, {98, &RandomInput::Go}};
     const uint32_t pick = Below(100);
-    if (pick < 28)
-        return Key();
-    if (pick < 44)
-        return Type();
-    if (pick < 47)
-        return Compose();
-    if (pick < 55)
-        return Paste();
-    if (pick < 64)
-        return Fresh();
-    if (pick < 78)
-        return Click();
-    if (pick < 82)
-        return Drag();
-    if (pick < 90)
-        return Radio();
-    if (pick < 98)
-        return Go();
+    for (const auto& kind : kinds)
+        if (pick < kind.limit)
+            return (this->*kind.make)();
     return Other();
 }
 

@@ -149,14 +149,35 @@ protected:
         if (!std::filesystem::exists(F2_NGSPICE_PATH))
             FAIL() << "ngspice not found: install the package ngspice";
     }
+
+    // The sweep section that a netlist section's curve is compared with.
+    static const char* SweepSection(const char* section)
+    {
+        return section == std::string("lp") ? "lowpass" : "highpass";
+    }
+
+    // Compares one simulation and keeps the largest difference so far.
+    void Tally(const Curve& simulated, const Curve& reference, const std::string& what)
+    {
+        worst = std::max(worst, Compare(simulated, reference, what));
+        ++runs;
+    }
+
+    // Prints and records the largest difference of the simulations tallied.
+    void Report(const char* title)
+    {
+        std::printf("%s: %d simulations, largest difference %.3g dB\n", title, runs, worst);
+        RecordProperty("largest_difference_db", std::to_string(worst));
+    }
+
+    double worst = 0;
+    int runs = 0;
 };
 
 } // namespace
 
 TEST_F(SpiceAgreement, ExactValuesMatchTheSweepAtEveryPoint)
 {
-    double worst = 0;
-    int runs = 0;
     for (const Design& d : Designs())
         for (const char* section : {"lp", "hp"}) {
             const std::string what = std::string(section) + " fc " + d.fc + " q " + d.q + " r " + d.r + " c " + d.c;
@@ -164,20 +185,16 @@ TEST_F(SpiceAgreement, ExactValuesMatchTheSweepAtEveryPoint)
             const std::vector<std::string> design{"--fc", d.fc, "--q", d.q};
             const Curve simulated =
                 SimulatedCurve(With({"netlist", section}, With(design, {"--r", d.r, "--c", d.c})), "exact");
-            const Curve swept = SweepCurve(With({"sweep"}, design), section == std::string("lp") ? "lowpass" : "highpass");
+            const Curve swept = SweepCurve(With({"sweep"}, design), SweepSection(section));
             ASSERT_EQ(swept.hz.size(), 100u);
-            worst = std::max(worst, Compare(simulated, swept, what));
-            ++runs;
+            Tally(simulated, swept, what);
         }
     EXPECT_GE(runs, 40);
-    std::printf("exact values: %d simulations, largest difference %.3g dB\n", runs, worst);
-    RecordProperty("largest_difference_db", std::to_string(worst));
+    Report("exact values");
 }
 
 TEST_F(SpiceAgreement, StandardValuesMatchTheCoresResponse)
 {
-    double worst = 0;
-    int runs = 0;
     const std::vector<std::pair<std::string, std::string>> series{{"E6", "E24"}, {"E12", "E96"}, {"E24", "E48"}};
     int k = 0;
     for (const Design& d : Designs())
@@ -188,18 +205,14 @@ TEST_F(SpiceAgreement, StandardValuesMatchTheCoresResponse)
             const std::vector<std::string> design{"--fc", d.fc, "--q", d.q, "--r", d.r, "--c", d.c, "--values",
                                                   "standard", "--cap-series", cap, "--res-series", res};
             const Curve simulated = SimulatedCurve(With({"netlist", section}, design), "standard");
-            const Curve core = SweepCurve(With({"sweep"}, design), section == std::string("lp") ? "lowpass" : "highpass");
-            worst = std::max(worst, Compare(simulated, core, what));
-            ++runs;
+            const Curve core = SweepCurve(With({"sweep"}, design), SweepSection(section));
+            Tally(simulated, core, what);
         }
-    std::printf("standard values: %d simulations, largest difference %.3g dB\n", runs, worst);
-    RecordProperty("largest_difference_db", std::to_string(worst));
+    Report("standard values");
 }
 
 TEST_F(SpiceAgreement, RealOpAmpMatchesTheCoresResponse)
 {
-    double worst = 0;
-    int runs = 0;
     const std::vector<Design> designs = {
         {"500k", "2.5", "1k", "1n"},   {"200k", "0.71", "10k", "100p"}, {"100k", "1", "1k", "1001n"},
         {"50", "0.5", "100k", "1u"},   {"1", "2.5", "1M", "10u"},       {"1k", "0.29999", "10k", "22n"},
@@ -214,17 +227,14 @@ TEST_F(SpiceAgreement, RealOpAmpMatchesTheCoresResponse)
                                                           "--gbw", gbw, "--values", values};
                     const Curve simulated = SimulatedCurve(With({"netlist", section}, design), "opamp");
                     const Curve core =
-                        SweepCurve(With({"sweep"}, design), section == std::string("lp") ? "lowpass" : "highpass");
-                    worst = std::max(worst, Compare(simulated, core, what));
-                    ++runs;
+                        SweepCurve(With({"sweep"}, design), SweepSection(section));
+                    Tally(simulated, core, what);
                 }
-    std::printf("real op-amp: %d simulations, largest difference %.3g dB\n", runs, worst);
-    RecordProperty("largest_difference_db", std::to_string(worst));
+    Report("real op-amp");
 }
 
 TEST_F(SpiceAgreement, WideSweepsOfTheirOwnMatchToo)
 {
-    double worst = 0;
     for (const char* section : {"lp", "hp"})
         for (const char* gbw : {"", "3M"}) {
             std::vector<std::string> design{"--fc", "20k", "--q", "1.4", "--r", "2k2", "--c", "3n3",
@@ -232,9 +242,9 @@ TEST_F(SpiceAgreement, WideSweepsOfTheirOwnMatchToo)
             if (*gbw)
                 design = With(design, {"--gbw", gbw});
             const Curve simulated = SimulatedCurve(With({"netlist", section}, design), "wide");
-            const Curve core = SweepCurve(With({"sweep"}, design), section == std::string("lp") ? "lowpass" : "highpass");
+            const Curve core = SweepCurve(With({"sweep"}, design), SweepSection(section));
             ASSERT_EQ(core.hz.size(), 61u);
-            worst = std::max(worst, Compare(simulated, core, std::string(section) + " wide " + gbw));
+            Tally(simulated, core, std::string(section) + " wide " + gbw);
         }
     std::printf("wide sweeps: largest difference %.3g dB\n", worst);
 }

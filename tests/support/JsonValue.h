@@ -114,6 +114,24 @@ private:
         ++at;
         return out;
     }
+    // Consumes c if it comes next.
+    static bool Take(std::string_view t, size_t& at, char c)
+    {
+        if (at >= t.size() || t[at] != c)
+            return false;
+        ++at;
+        return true;
+    }
+    // After an element of an object or array: ',' (another follows) or the closing bracket.
+    static bool ListEnds(std::string_view t, size_t& at, char close, const char* expected)
+    {
+        SkipSpace(t, at);
+        if (Take(t, at, ','))
+            return false;
+        if (Take(t, at, close))
+            return true;
+        Fail(t, at, expected);
+    }
     static JsonValue ParseValue(std::string_view t, size_t& at)
     {
         SkipSpace(t, at);
@@ -125,11 +143,9 @@ private:
             v.kind_ = Kind::Object;
             ++at;
             SkipSpace(t, at);
-            if (at < t.size() && t[at] == '}') {
-                ++at;
+            if (Take(t, at, '}'))
                 return v;
-            }
-            while (true) {
+            do {
                 SkipSpace(t, at);
                 const std::string key = ParseString(t, at);
                 SkipSpace(t, at);
@@ -138,39 +154,19 @@ private:
                 ++at;
                 if (!v.members_.emplace(key, ParseValue(t, at)).second)
                     Fail(t, at, "duplicate key");
-                SkipSpace(t, at);
-                if (at < t.size() && t[at] == ',') {
-                    ++at;
-                    continue;
-                }
-                if (at < t.size() && t[at] == '}') {
-                    ++at;
-                    return v;
-                }
-                Fail(t, at, "',' or '}' expected");
-            }
+            } while (!ListEnds(t, at, '}', "',' or '}' expected"));
+            return v;
         }
         if (c == '[') {
             v.kind_ = Kind::Array;
             ++at;
             SkipSpace(t, at);
-            if (at < t.size() && t[at] == ']') {
-                ++at;
+            if (Take(t, at, ']'))
                 return v;
-            }
-            while (true) {
+            do
                 v.items_.push_back(ParseValue(t, at));
-                SkipSpace(t, at);
-                if (at < t.size() && t[at] == ',') {
-                    ++at;
-                    continue;
-                }
-                if (at < t.size() && t[at] == ']') {
-                    ++at;
-                    return v;
-                }
-                Fail(t, at, "',' or ']' expected");
-            }
+            while (!ListEnds(t, at, ']', "',' or ']' expected"));
+            return v;
         }
         if (c == '"') {
             v.kind_ = Kind::String;

@@ -80,30 +80,25 @@ bool StreamWalker::Component()
         if ((flags & 2) && !Integer())
             return false;
     }
-    if (!ShortString(true) || !ShortString(false) || !Properties())
-        return false;
-    for (;;) {
-        if (pos_ >= bytes_.size())
-            return Fail("stream ends inside the child list");
-        if (bytes_[pos_] == 0) {
-            ++pos_;
-            return true;
-        }
-        if (!Component())
-            return false;
-    }
+    return ShortString(true) && ShortString(false) && Properties() &&
+           ZeroEndedList("stream ends inside the child list", &StreamWalker::Component);
 }
 
 bool StreamWalker::Properties()
 {
+    return ZeroEndedList("stream ends inside the property list", &StreamWalker::Property);
+}
+
+bool StreamWalker::ZeroEndedList(const char* where, bool (StreamWalker::*element)())
+{
     for (;;) {
         if (pos_ >= bytes_.size())
-            return Fail("stream ends inside the property list");
+            return Fail(where);
         if (bytes_[pos_] == 0) {
             ++pos_;
             return true;
         }
-        if (!ShortString(true) || !Value())
+        if (!(this->*element)())
             return false;
     }
 }
@@ -118,16 +113,7 @@ bool StreamWalker::Value()
     case 0: case 8: case 9: case 13:
         return true;
     case 1:
-        for (;;) {
-            if (pos_ >= bytes_.size())
-                return Fail("stream ends inside a list");
-            if (bytes_[pos_] == 0) {
-                ++pos_;
-                return true;
-            }
-            if (!Value())
-                return false;
-        }
+        return ZeroEndedList("stream ends inside a list", &StreamWalker::Value);
     case 2: return Skip(1);
     case 3: return Skip(2);
     case 4: case 15: return Skip(4);

@@ -29,6 +29,9 @@ private:
     bool Component();
     bool Properties();
     bool Value();
+    // Elements read by `element` up to the 0 byte that ends their list; `where` is the failure.
+    bool ZeroEndedList(const char* where, bool (StreamWalker::*element)());
+    bool Property() { return ShortString(true) && Value(); }
     bool Integer();
 
     std::span<const uint8_t> bytes_;
