@@ -7,6 +7,7 @@
 #include "platform/HeadlessDesktop.h"
 #include "rtl/Exception.h"
 #include "rtl/NumberText.h"
+#include "tests/support/FreshDesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -70,10 +71,7 @@ class FormScalingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MessageQueue::Clear();
-        auto desktop = std::make_unique<platform::HeadlessDesktop>(1024, 768, 96);
-        desk = desktop.get();
-        platform::InstallDesktop(std::move(desktop));
+        desk = InstallFreshDesktop(1024, 768, 96);
         // Everything below rests on the window font's "0" measuring 13 at height -11.
         ASSERT_EQ(ZeroHeight(-11), 13);
     }

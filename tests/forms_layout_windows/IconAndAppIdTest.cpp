@@ -7,6 +7,7 @@
 #include "forms/TApplication.h"
 #include "forms/TMemoryStream.h"
 #include "platform/HeadlessDesktop.h"
+#include "tests/support/FreshDesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +34,8 @@ class IconTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MessageQueue::Clear();
+        desk = InstallFreshDesktop();
         ResourceTable::Clear();
-        auto desktop = std::make_unique<platform::HeadlessDesktop>(1024, 768);
-        desk = desktop.get();
-        platform::InstallDesktop(std::move(desktop));
     }
 
     void TearDown() override

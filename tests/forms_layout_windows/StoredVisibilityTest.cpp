@@ -7,6 +7,7 @@
 #include "forms/MessageQueue.h"
 #include "forms/TApplication.h"
 #include "platform/HeadlessDesktop.h"
+#include "tests/support/FreshDesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -48,10 +49,7 @@ class StoredVisibility : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MessageQueue::Clear();
-        auto desktop = std::make_unique<platform::HeadlessDesktop>(1000, 800);
-        desk = desktop.get();
-        platform::InstallDesktop(std::move(desktop));
+        desk = InstallFreshDesktop(1000, 800);
         app = std::make_unique<TApplication>(nullptr);
         TVisibleForm::Layout = Compile(kVisibleLayout);
     }

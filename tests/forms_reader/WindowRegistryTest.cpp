@@ -13,6 +13,7 @@
 #include "forms/TEdit.h"
 #include "forms/TForm.h"
 #include "platform/HeadlessDesktop.h"
+#include "tests/support/FreshDesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -80,8 +81,7 @@ protected:
 
     void SetUp() override
     {
-        MessageQueue::Clear();
-        platform::InstallDesktop(std::make_unique<platform::HeadlessDesktop>(1024, 768));
+        InstallFreshDesktop();
         app = std::make_unique<TApplication>(nullptr);
     }
 

@@ -9,6 +9,7 @@
 #include "forms/TStrings.h"
 #include "platform/HeadlessDesktop.h"
 #include "rtl/Exception.h"
+#include "tests/support/FreshDesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +23,7 @@ class LayoutReadTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MessageQueue::Clear();
-        platform::InstallDesktop(std::make_unique<platform::HeadlessDesktop>(1024, 768));
+        InstallFreshDesktop();
         form = std::make_unique<TWidgetForm>(nullptr);
     }
     void TearDown() override

@@ -8,6 +8,7 @@
 #include "forms/TForm.h"
 #include "platform/HeadlessDesktop.h"
 #include "tests/support/AddControl.h"
+#include "tests/support/FreshDesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -26,10 +27,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MessageQueue::Clear();
-        auto desktop = std::make_unique<platform::HeadlessDesktop>(1024, 768);
-        desk = desktop.get();
-        platform::InstallDesktop(std::move(desktop));
+        desk = InstallFreshDesktop();
         app = std::make_unique<TApplication>(nullptr);
         app->CreateForm(form);
         form->SetBounds(0, 0, 300, 200);
