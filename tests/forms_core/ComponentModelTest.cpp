@@ -6,54 +6,36 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
-// The enumeration and set types of the reader's test components.
-using readerkit::TShade;
-using readerkit::TTraits;
 using enum readerkit::TShade;
 using enum readerkit::TTrait;
-using TTickEvent = std::function<void(TObject*, int&)>;
 
-class TGadget : public TComponent {
-    F2_CLASS(TGadget, TComponent)
+// The reader tests' widget (an enumeration, a set, a float, a string, a component reference
+// and an event among its properties) with a defaulted property of its own, one without a
+// setter, and a log of the removals it hears of.
+class TGadget : public readerkit::TKitWidget {
+    F2_CLASS(TGadget, readerkit::TKitWidget)
 public:
-    using TComponent::TComponent;
+    using TKitWidget::TKitWidget;
     int Size() const { return size_; }
     void SetSize(int v) { size_ = v; }
-    TShade Shade() const { return shade_; }
-    void SetShade(TShade v) { shade_ = v; }
-    TTraits Traits() const { return traits_; }
-    void SetTraits(TTraits v) { traits_ = v; }
-    double Ratio() const { return ratio_; }
-    void SetRatio(double v) { ratio_ = v; }
-    std::string Label() const { return label_; }
-    void SetLabel(const std::string& v) { label_ = v; }
-    TGadget* Partner() const { return partner_; }
-    void SetPartner(TGadget* v) { partner_ = v; }
-    const TTickEvent& OnTick() const { return onTick_; }
-    void SetOnTick(const TTickEvent& v) { onTick_ = v; }
 
     std::vector<std::string> removed;
 
 protected:
     void Notification(TComponent* c, TOperation op) override
     {
-        TComponent::Notification(c, op);
+        TKitWidget::Notification(c, op);
         if (op == opRemove)
             removed.push_back(c->Name());
     }
 
 private:
     int size_ = 0;
-    TShade shade_ = shLight;
-    TTraits traits_;
-    double ratio_ = 0;
-    std::string label_;
-    TGadget* partner_ = nullptr;
-    TTickEvent onTick_;
 };
 
 class TWorkshop : public TComponent {
@@ -69,15 +51,9 @@ public:
 
 } // namespace
 
-F2_DEFINE_CLASS(TGadget, TComponent, F2_FACTORY(TGadget))
+F2_DEFINE_CLASS(TGadget, readerkit::TKitWidget, F2_FACTORY(TGadget))
 {
     c.Property("Size", &TGadget::Size, &TGadget::SetSize).Default(0);
-    c.Property("Shade", &TGadget::Shade, &TGadget::SetShade);
-    c.Property("Traits", &TGadget::Traits, &TGadget::SetTraits);
-    c.Property("Ratio", &TGadget::Ratio, &TGadget::SetRatio);
-    c.Property("Label", &TGadget::Label, &TGadget::SetLabel);
-    c.Property("Partner", &TGadget::Partner, &TGadget::SetPartner);
-    c.Property("OnTick", &TGadget::OnTick, &TGadget::SetOnTick);
     c.Property("ReadOnlySize", &TGadget::Size);
 }
 
@@ -101,7 +77,7 @@ TEST(ClassInfo, PropertiesAreFoundAlongTheChainWithoutRegardToCase)
     EXPECT_EQ(cls.FindProperty("Shade")->type->OrdinalOf("SHDARK"), 2);
     EXPECT_EQ(cls.FindProperty("Traits")->type->Kind(), TTypeKind::Set);
     EXPECT_EQ(cls.FindProperty("Traits")->type->ElementType()->OrdinalOf("trHeavy"), 2);
-    EXPECT_EQ(cls.FindProperty("Partner")->type->ClassType(), &TGadget::StaticClass());
+    EXPECT_EQ(cls.FindProperty("Partner")->type->ClassType(), &readerkit::TKitWidget::StaticClass());
     EXPECT_FALSE(cls.FindProperty("ReadOnlySize")->HasSetter());
     EXPECT_EQ(cls.FindProperty("Size")->defaultOrd, 0);
 }
@@ -114,13 +90,13 @@ TEST(ClassInfo, AccessorsReadAndWriteByKind)
     cls.FindProperty("Shade")->setOrd(&g, 1);
     cls.FindProperty("Traits")->setOrd(&g, 0b101);
     cls.FindProperty("Ratio")->setFloat(&g, 0.7L);
-    cls.FindProperty("Label")->setString(&g, "Фильтр");
+    cls.FindProperty("Caption")->setString(&g, "Фильтр");
     EXPECT_EQ(g.Size(), 42);
     EXPECT_EQ(g.Shade(), shMedium);
     EXPECT_TRUE(g.Traits().Contains(trRound) && g.Traits().Contains(trHeavy));
     EXPECT_FALSE(g.Traits().Contains(trShiny));
     EXPECT_EQ(g.Ratio(), 0.7);   // stored as a double
-    EXPECT_EQ(cls.FindProperty("Label")->getString(&g), "Фильтр");
+    EXPECT_EQ(cls.FindProperty("Caption")->getString(&g), "Фильтр");
 
     TGadget other(nullptr);
     cls.FindProperty("Partner")->setObject(&g, &other);
