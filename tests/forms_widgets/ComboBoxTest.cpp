@@ -59,8 +59,6 @@ protected:
     TButton* button = nullptr;
 };
 
-using Log = std::vector<std::string>;
-
 } // namespace
 
 TEST_F(ComboBoxTest, ArrowsHomeAndEndMoveTheChoiceOfTheClosedBoxAndStopAtTheEnds)

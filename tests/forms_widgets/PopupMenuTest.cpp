@@ -66,8 +66,6 @@ protected:
     bool copyEnabled = false;
 };
 
-using Log = std::vector<std::string>;
-
 } // namespace
 
 TEST_F(PopupMenuTest, ARightClickOpensTheMenuAfterOnPopupAndAChosenItemRunsItsHandler)

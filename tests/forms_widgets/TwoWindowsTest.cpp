@@ -85,8 +85,6 @@ protected:
     TEdit* secondEdit = nullptr;
 };
 
-using Log = std::vector<std::string>;
-
 } // namespace
 
 TEST_F(TwoWindowsTest, EachWindowKeepsItsOwnFocusAndTakesTheInputAddressedToIt)

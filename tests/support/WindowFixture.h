@@ -113,9 +113,11 @@ protected:
             RunUntilIdle();
     }
 
+    using Log = std::vector<std::string>;
+
     platform::HeadlessDesktop* desk = nullptr;
     std::unique_ptr<TApplication> app;
     TForm* form = nullptr;
-    std::vector<std::string> log;
+    Log log;
     bool autoRun = true;   // input helpers run the loop until idle
 };
