@@ -1,6 +1,7 @@
 #include "KeyChord.h"
 
 #include "platform/HeadlessDesktop.h"
+#include "rtl/Text.h"
 
 #include <cctype>
 #include <vector>
@@ -24,16 +25,6 @@ const NamedKey kNamedKeys[] = {
     {"Comma", platform::vk::OemComma, ","},   {"Minus", platform::vk::OemMinus, "-"},
     {"Plus", platform::vk::OemPlus, "+"},
 };
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 std::vector<std::string_view> SplitPlus(std::string_view chord)
 {
@@ -65,11 +56,11 @@ std::optional<TKeyStroke> ParseKeyChord(std::string_view chord)
         return std::nullopt;
     TKeyStroke stroke;
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
-        if (SameName(parts[i], "Shift"))
+        if (rtl::SameText(parts[i], "Shift"))
             stroke.modifiers |= platform::ModShift;
-        else if (SameName(parts[i], "Ctrl"))
+        else if (rtl::SameText(parts[i], "Ctrl"))
             stroke.modifiers |= platform::ModCtrl;
-        else if (SameName(parts[i], "Alt"))
+        else if (rtl::SameText(parts[i], "Alt"))
             stroke.modifiers |= platform::ModAlt;
         else
             return std::nullopt;
@@ -99,7 +90,7 @@ std::optional<TKeyStroke> ParseKeyChord(std::string_view chord)
     } else {
         const NamedKey* found = nullptr;
         for (const NamedKey& k : kNamedKeys)
-            if (SameName(k.name, name))
+            if (rtl::SameText(k.name, name))
                 found = &k;
         if (!found)
             return std::nullopt;

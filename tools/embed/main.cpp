@@ -10,7 +10,6 @@
 
 #include "rtl/Text.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -38,17 +37,6 @@ bool IsPlainName(const std::string& text)
         return false;
     for (char c : text)
         if (c < 0x21 || c > 0x7E || c == '"' || c == '\\')
-            return false;
-    return true;
-}
-
-// The table finds resources without regard to case, so names differing only in case collide.
-bool SameIgnoringCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -155,7 +143,8 @@ int main(int argc, char** argv)
             return 1;
         }
         for (const Resource& earlier : resources) {
-            if (SameIgnoringCase(earlier.type, resource.type) && SameIgnoringCase(earlier.name, resource.name)) {
+            // The table finds resources without regard to case, so names differing only in case collide.
+            if (rtl::SameText(earlier.type, resource.type) && rtl::SameText(earlier.name, resource.name)) {
                 std::cerr << "f2embed: resource " << resource.type << " " << resource.name << " given twice\n";
                 return 1;
             }
