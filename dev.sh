@@ -3,7 +3,7 @@
 # user with the packages already installed).
 #   bash dev.sh run    install what is missing, build the release preset, start the program
 #   bash dev.sh test   install what is missing, build, run every test (ctest): release, then the
-#                      sanitizer build, then a minute of fuzzing per fuzz target
+#                      sanitizer build, then half a minute of fuzzing per fuzz target
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -52,7 +52,7 @@ test)
     # Three builds and three test runs, each under an X display of its own (the GUI and
     # end-to-end tests need one): release runs every test; asan (AddressSanitizer and
     # UndefinedBehaviorSanitizer) runs the unit and gui tests; fuzz (clang, libFuzzer) fuzzes
-    # each target for a minute. Every run goes ahead even when an earlier one failed; the exit
+    # each target for half a minute. Every run goes ahead even when an earlier one failed; the exit
     # status is non-zero when any failed, and a failed run's summary is repeated at the end.
     failed=()
     last_status=0
